@@ -68,11 +68,11 @@ const QList<QPair<QString, int>> SpecialtyCounts = {{u"Addictologie"_qs, 1},
                                                     {u"Urologie"_qs, 28},
                                                     {u"Vénérologie"_qs, 1}};
 
-// French dictionary order: accents, ligatures and hyphens are ignored.
+// French dictionary order: accents and hyphens are ignored, ligatures read as two letters.
 QString dictionaryKey(const QString& word)
 {
     QString s = word;
-    s.replace(u"œ"_qs, u"oe"_qs).replace(u"Œ"_qs, u"OE"_qs).remove(u'-');
+    s.replace(u"œ"_qs, u"oe"_qs).replace(u"Œ"_qs, u"OE"_qs).replace(u"æ"_qs, u"ae"_qs).remove(u'-');
     s = s.normalized(QString::NormalizationForm_D);
     QString key;
     for (QChar c : s) {
