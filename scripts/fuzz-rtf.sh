@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# Fuzzes the RTF reader with libFuzzer, under AddressSanitizer and UndefinedBehaviorSanitizer,
+# for a bounded time.
+#   scripts/fuzz-rtf.sh         one minute
+#   scripts/fuzz-rtf.sh 600     ten minutes
+# Installs clang and libFuzzer's runtime with apt-get when they are missing (through sudo when
+# not run as root), builds in build-fuzz/ and starts from the seed corpus: the hand-written
+# samples of fuzz/corpus/ and the two documents of documents/. New inputs are kept in
+# build-fuzz/corpus/; an input that fails is written to build-fuzz/findings/ and the script
+# exits non-zero.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=${1:-60}
+if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -eq 0 ]; then
+    echo "usage: $0 [seconds]   (default 60)" >&2
+    exit 2
+fi
+
+scripts/deps.sh
+packages=(clang libclang-rt-dev llvm)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build=build-fuzz
+CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVITRALIS_FUZZ=ON -DVITRALIS_BENCHMARKS=OFF >/dev/null
+cmake --build "$build" -j "$(nproc)" --target rtf_fuzzer
+
+mkdir -p "$build/corpus" "$build/findings"
+# The words and marks of the format, so that the fuzzer need not guess them byte by byte.
+cat >"$build/rtf.dict" <<'EOF'
+"{\\rtf1"
+"{\\*"
+"\\'"
+"\\u"
+"\\uc"
+"\\bin"
+"\\par"
+"\\pard"
+"\\line"
+"\\tab"
+"\\plain"
+"\\b"
+"\\b0"
+"\\i"
+"\\ul"
+"\\ulnone"
+"\\strike"
+"\\fs"
+"\\f"
+"\\cf"
+"\\fonttbl"
+"\\colortbl"
+"\\red"
+"\\green"
+"\\blue"
+"\\deff"
+"\\ansi"
+"\\ansicpg"
+"\\mac"
+"\\pc"
+"\\qc"
+"\\qr"
+"\\qj"
+"\\li"
+"\\ri"
+"\\fi"
+"\\sb"
+"\\sa"
+"\\pict"
+"\\info"
+"\\stylesheet"
+"\\field"
+"\\fldinst"
+"\\fldrslt"
+"\\emdash"
+"\\bullet"
+"\\~"
+"\\{"
+"\\}"
+"\\\\"
+EOF
+
+# Fontconfig keeps its caches to the end of the process: not a leak of ours.
+echo "leak:libfontconfig.so" >"$build/lsan.supp"
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1}
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/$build/lsan.supp}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+"$build/fuzz/rtf_fuzzer" "$build/corpus" fuzz/corpus documents \
+    -dict="$build/rtf.dict" \
+    -max_total_time="$seconds" \
+    -max_len=16384 \
+    -timeout=10 \
+    -rss_limit_mb=4096 \
+    -artifact_prefix="$build/findings/" \
+    -print_final_stats=1

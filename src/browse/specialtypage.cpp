@@ -1,0 +1,39 @@
+#include "specialtypage.h"
+
+#include "specialties.h"
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
+namespace browse {
+
+SpecialtyPage::SpecialtyPage(QWidget* container, const mainwin::PageContext& context)
+    : QObject(container), m_context(context)
+{
+    setObjectName(QStringLiteral("SpecialtyPage"));
+    sheet = new mainwin::RemedySheet(container, 2);
+
+    specialties = new ui::ListBox(container, QStringLiteral("LstBranche"));
+    specialties->setGeometry(ui::twipsRect(60, 60, 5115, 9690));
+    specialties->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
+    specialties->setAccessibleName(QStringLiteral("Spécialités"));
+    specialties->addEntries(specialtyEntries());
+
+    remedies = new ui::ListBox(container, QStringLiteral("LstResult"));
+    remedies->setGeometry(ui::twipsRect(5220, 660, 4635, 2880));
+    remedies->setFont(ui::designFont(ui::Face::Tahoma, 12));
+    remedies->setStyleSheet(QStringLiteral("QListWidget { background: #F0F0F0; }"));
+    remedies->setAccessibleName(QStringLiteral("Remèdes trouvés"));
+
+    countLine = new ui::Label(container, QStringLiteral("LblResult11"));
+    countLine->setGeometry(ui::twipsRect(9900, 1080, 3795, 735));
+    countLine->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
+    countLine->setAlignment(Qt::AlignCenter);
+
+    chosen = new ui::Label(container, QStringLiteral("LblResult12"));
+    chosen->setGeometry(ui::twipsRect(9900, 1860, 3795, 375));
+    chosen->setFont(ui::designFont(ui::Face::Tahoma, 14.25, true));
+    chosen->setTextColor(QColor(0xFF, 0x80, 0x00));
+    chosen->setAlignment(Qt::AlignCenter);
+}
+
+} // namespace browse

@@ -1,0 +1,45 @@
+#include "shellcore.h"
+
+#include <QStringList>
+
+namespace mainwin {
+
+QPointF windowPlacement(QSizeF screen, QSizeF window)
+{
+    return {(screen.width() - window.width()) / 2, (screen.height() - window.height()) / 4};
+}
+
+QString disclaimerText()
+{
+    const QStringList lines = {
+        QString(19, u' ') +
+            u"Créé par le docteur  Velmarin, l'homéopathie est considérée  comme une  médecine douce."_qs,
+        QString(22, u' ') +
+            u"C'est une méthode thérapeutique visant à soigner l'être humain en lui administrant des doses"_qs,
+        QString(22, u' ') +
+            u"infinitésimales  de  produits  naturels. Ce guide  a pour seul objet  de  vous  "
+            u"informer  sur  les"_qs,
+        QString(20, u' ') +
+            u"caractéristiques des remèdes homéopathiques, mais ne peut être utilisé pour "
+            u"l'instauration d'un"_qs,
+        u"traitement  ou  l' établissement d' un diagnostic, lequel  nécessite  obligatoirement  "
+        u"un  "
+        u"examen  du  patient"_qs,
+        u"auprès  du médecin  traitant. Il conviendra donc  d'être prudent et de  toujours  "
+        u"prendre "
+        u"conseil  auprès de"_qs,
+        u"son  médecin  qui  seul  est  habilité  à  mettre  en  oeuvre  un  traitement  adapté  à "
+        u" "
+        u"votre  cas  personnel."_qs,
+    };
+    return lines.join(LineBreak);
+}
+
+QString countLine(int count, const QString& secondLine)
+{
+    const QString first = count == 1 ? QStringLiteral("1 remède trouvé")
+                                     : QString::number(count) + QStringLiteral(" remèdes trouvés");
+    return first + LineBreak + secondLine;
+}
+
+} // namespace mainwin

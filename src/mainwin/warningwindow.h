@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ui/label.h"
+#include "warningstate.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QPushButton>
+
+#include <functional>
+
+namespace mainwin {
+
+// Frm21Msg: the small modal window that gives a listed remedy's own warning,
+// with a check box that silences it for the rest of the run.
+class WarningWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    WarningWindow(WarningState& state, QWidget* parent = nullptr);
+
+    ui::Label* message = nullptr;        // LblMsg
+    QCheckBox* silence = nullptr;        // ChkMsg
+    ui::Label* silenceCaption = nullptr; // LblOpt
+    QPushButton* close = nullptr;        // CmdFermer
+    QPushButton* focusHolder = nullptr;  // CmdFoc
+
+    // Opens the window modally over `parent` and returns once it is closed.
+    static void openModal(WarningState& state, QWidget* parent);
+
+    // Tests put a function here to see each opening instead of a modal loop;
+    // it gets the window, already loaded, and the window is closed after it.
+    using Interceptor = std::function<void(WarningWindow&)>;
+    static void setInterceptor(Interceptor interceptor);
+
+private:
+    WarningState& m_state;
+};
+
+} // namespace mainwin

@@ -1,0 +1,18 @@
+// Vitralis starts here: the start-up stage, then the main window.
+#include "startup.h"
+#include "ui/fonts.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vitralis"));
+    ui::installFonts();
+    startup::Starter starter(QDir::currentPath());
+    const int ended = starter.start();
+    if (ended >= 0)
+        return ended;
+    return QApplication::exec();
+}

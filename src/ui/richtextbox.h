@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QColor>
+#include <QTextEdit>
+
+namespace ui {
+
+// A rich-text box that speaks in offsets of its plain text where a line break
+// is the two characters CR LF. Qt's document counts a paragraph break as one
+// position; this class alone translates between the two, so the pages never
+// see the document's positions.
+class RichTextBox : public QTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit RichTextBox(QWidget* parent = nullptr, const QString& name = {});
+
+    // The whole text, line breaks as CR LF.
+    QString text() const { return m_text; }
+    // Replaces all content and clears all formatting. CR LF, a lone CR and a
+    // lone LF each start a new paragraph.
+    void setText(const QString& text);
+
+    // Searches without regard to case from `from` (an offset into text()).
+    // Returns the offset of the first match and selects it, or -1 and leaves
+    // the selection alone.
+    int find(const QString& what, int from = 0);
+
+    // The current selection, as offsets into text().
+    int selectionStart() const;
+    int selectionLength() const;
+
+    // Colours and emphasises a stretch given as offsets into text(), leaving
+    // the selection alone.
+    void formatRange(int start, int length, const QColor& color, bool emphasis);
+
+    void setSelectionColor(const QColor& color);
+    // The heading emphasis: bold.
+    void setSelectionEmphasis(bool on);
+
+    // Loads a rich-text document; a document that cannot be read leaves a short
+    // notice in the box. Returns whether the document was read.
+    bool loadDocument(const QString& path);
+
+    // Translations between offsets into text() and document positions.
+    int toPosition(int offset) const;
+    int toOffset(int position) const;
+
+private:
+    void refreshText();
+    QString m_text;
+};
+
+} // namespace ui

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+class QTextDocument;
+
+namespace ui {
+
+// The largest document we read, in bytes. A file over this size is not read at all;
+// readRtf() reads no further than this many bytes of what it is given.
+inline constexpr qsizetype kMaxRtfBytes = 1024 * 1024;
+
+// The one-paragraph notice shown in place of a document that cannot be read:
+// "Le document « NAME » est introuvable ou illisible."
+QString missingDocumentNotice(const QString& fileName);
+
+// Reads an RTF document into `doc`, replacing its content. Returns false when the bytes are not
+// RTF (they do not begin with "{\rtf"); `doc` is then left empty.
+//
+// What is read: groups, the font and colour tables, paragraphs (\par), line breaks (\line), tabs,
+// bold, italic, underline, strike-out, font family and size, text colour, alignment, indents and
+// paragraph spacing, \'hh escapes in the document's code page (\ansicpgN, 1252 by default),
+// \uN with its \ucN fallback characters, the usual typographic symbols. Pictures, objects,
+// headers, footers, style sheets, document information and every {\* ...} destination are
+// skipped, and so are unknown control words. Damaged input is read as far as it makes sense:
+// groups nested deeper than 256 levels carry no text, missing closing braces are closed at the
+// end, and whatever follows the brace that closes the document is ignored.
+bool readRtf(QByteArrayView rtf, QTextDocument& doc);
+
+// Loads a document file. A missing, unreadable, empty, non-RTF or oversized file (over 1 MiB: not
+// read at all) leaves in `doc` a one-paragraph French notice, "Le document « NAME » est
+// introuvable ou illisible." with NAME the file name without its folder, and returns false.
+bool loadRtfDocument(const QString& path, QTextDocument& doc);
+
+} // namespace ui

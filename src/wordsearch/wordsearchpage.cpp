@@ -1,0 +1,95 @@
+#include "wordsearchpage.h"
+
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
+namespace wordsearch {
+
+namespace {
+
+ui::Label* text(QWidget* parent, const QString& name, const QString& caption, const QRect& twips)
+{
+    auto* l = new ui::Label(parent, name);
+    l->setGeometry(ui::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    l->setFont(ui::designFont(ui::Face::Tahoma, 12));
+    l->setCaption(caption);
+    return l;
+}
+
+QLineEdit* field(QWidget* parent, const QString& name, const QRect& twips,
+                 const QString& accessible)
+{
+    auto* f = new QLineEdit(parent);
+    f->setObjectName(name);
+    f->setGeometry(ui::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    f->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
+    f->setAccessibleName(accessible);
+    return f;
+}
+
+ui::ListBox* suggestionList(QWidget* parent, const QString& name, const QString& accessible)
+{
+    auto* l = new ui::ListBox(parent, name);
+    l->setGeometry(ui::twipsRect(60, 3510, 5115, 6240));
+    l->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
+    l->setAccessibleName(accessible);
+    return l;
+}
+
+} // namespace
+
+WordSearchPage::WordSearchPage(QWidget* container, const mainwin::PageContext& context)
+    : QObject(container), m_context(context)
+{
+    setObjectName(QStringLiteral("WordSearchPage"));
+    sheet = new mainwin::RemedySheet(container, 3);
+
+    text(container, QStringLiteral("LblConsigne1"),
+         QStringLiteral("Effectuer une recherche en associant deux symptômes ou mots clés."),
+         QRect(60, 60, 5025, 555));
+    text(container, QStringLiteral("LblMot1"), QStringLiteral("mot clé 1"),
+         QRect(60, 1020, 1035, 255));
+    word1 = field(container, QStringLiteral("T1"), QRect(1140, 840, 3195, 465),
+                  QStringLiteral("mot clé 1"));
+    text(container, QStringLiteral("LblMot2"), QStringLiteral("mot clé 2"),
+         QRect(60, 1620, 1035, 255));
+    word2 = field(container, QStringLiteral("T2"), QRect(1140, 1440, 3195, 465),
+                  QStringLiteral("mot clé 2"));
+
+    search = new QPushButton(QStringLiteral("Rechercher"), container);
+    search->setObjectName(QStringLiteral("CmdRechercher"));
+    search->setGeometry(ui::twipsRect(1680, 2220, 2115, 465));
+    search->setFont(ui::designFont(ui::Face::Tahoma, 12, true));
+    search->setEnabled(false);
+
+    text(container, QStringLiteral("LblConsigne2"),
+         QStringLiteral(
+             "Vous pouvez également sélectionner un mot en cliquant dans la liste déroulante "
+             "ci-dessous."),
+         QRect(60, 2940, 5115, 555));
+    suggestions1 = suggestionList(container, QStringLiteral("Lst1"),
+                                  QStringLiteral("Suggestions pour le mot clé 1"));
+    suggestions2 = suggestionList(container, QStringLiteral("Lst2"),
+                                  QStringLiteral("Suggestions pour le mot clé 2"));
+
+    remedies = new ui::ListBox(container, QStringLiteral("LstRecher"));
+    remedies->setGeometry(ui::twipsRect(5220, 660, 4635, 2880));
+    remedies->setFont(ui::designFont(ui::Face::Tahoma, 12));
+    remedies->setStyleSheet(QStringLiteral("QListWidget { background: #F0F0F0; }"));
+    remedies->setAccessibleName(QStringLiteral("Remèdes trouvés"));
+
+    countLine = new ui::Label(container, QStringLiteral("LblResult21"));
+    countLine->setGeometry(ui::twipsRect(9900, 1080, 3795, 735));
+    countLine->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
+    countLine->setBackgroundColor(QColor(0xC0, 0xC0, 0xC0));
+    countLine->setAlignment(Qt::AlignCenter);
+
+    searchedWords = new ui::Label(container, QStringLiteral("LblResult22"));
+    searchedWords->setGeometry(ui::twipsRect(9900, 1860, 3795, 855));
+    searchedWords->setFont(ui::designFont(ui::Face::Tahoma, 14.25, true));
+    searchedWords->setTextColor(QColor(0xFF, 0x80, 0x00));
+    searchedWords->setBackgroundColor(QColor(0xFF, 0xFF, 0xC0));
+    searchedWords->setAlignment(Qt::AlignCenter);
+}
+
+} // namespace wordsearch

@@ -1,0 +1,37 @@
+// Takes a picture of each page of the main window, for the documentation:
+//   vitralis_screenshots OUTPUT_FOLDER
+// Run it in the folder that holds the two documents, on a real display (for
+// instance under Xvfb at 96 dpi).
+#include "startup/startup.h"
+#include "ui/fonts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QTimer>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    ui::installFonts();
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(out);
+    const QString lock = QDir::temp().filePath(QStringLiteral("vitralis-screenshots.lock"));
+    startup::Starter starter(QDir::currentPath(), lock);
+    if (starter.start() >= 0)
+        return 1;
+    QObject::connect(&starter, &startup::Starter::mainWindowLoaded, [&](mainwin::MainWindow* w) {
+        QTimer::singleShot(600, w, [&, w] {
+            const char* const names[] = {"remedes", "symptomes", "specialites", "mots-cles",
+                                         "a-propos"};
+            for (int k = 0; k < mainwin::MainWindow::PageCount; ++k) {
+                w->showPage(k);
+                QApplication::processEvents();
+                w->grab().save(QDir(out).filePath(
+                    QStringLiteral("page-%1.png").arg(QString::fromLatin1(names[k]))));
+            }
+            QApplication::quit();
+        });
+    });
+    return QApplication::exec();
+}
