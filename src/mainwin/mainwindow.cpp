@@ -124,6 +124,7 @@ MainWindow::MainWindow(const ProgramValues& values, QWidget* parent)
     startupTimer->setObjectName(QStringLiteral("TimDeb"));
     startupTimer->setSingleShot(true);
     startupTimer->setInterval(200);
+    startupTimer->setTimerType(Qt::PreciseTimer);
     connect(startupTimer, &QTimer::timeout, this, &MainWindow::startupStep);
 }
 

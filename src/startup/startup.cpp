@@ -79,7 +79,7 @@ int Starter::start()
         showAlreadyRunning();
         return 0;
     }
-    QTimer::singleShot(100, this, [this] {
+    QTimer::singleShot(100, Qt::PreciseTimer, this, [this] {
         m_window = std::make_unique<mainwin::MainWindow>(m_values);
         m_window->load();
         emit mainWindowLoaded(m_window.get());
