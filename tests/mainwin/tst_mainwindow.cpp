@@ -6,6 +6,8 @@
 #include "ui/fonts.h"
 #include "wordsearch/wordsearchpage.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -178,6 +180,18 @@ private slots:
         QCOMPARE(WindowHeightTwips, 10995.0);
         QCOMPARE(countLine(1, u"pour:"_qs), u"1 remède trouvé\r\npour:"_qs);
         QCOMPARE(countLine(0, u"pour:"_qs), u"0 remèdes trouvés\r\npour:"_qs);
+    }
+
+    void everyControlHasANameToBeRead()
+    {
+        for (QWidget* c : w->findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QAbstractButton*>(c) || qobject_cast<QAbstractItemView*>(c) ||
+                                 qobject_cast<QLineEdit*>(c) || qobject_cast<QTextEdit*>(c);
+            if (!control)
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+            QVERIFY2(a && !a->text(QAccessible::Name).isEmpty(), qPrintable(c->objectName()));
+        }
     }
 
     void quitClosesEveryWindow()
