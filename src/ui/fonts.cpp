@@ -36,7 +36,9 @@ void installFonts()
         return;
     done = true;
     const QDir wine(QString::fromLatin1(WineFonts));
-    for (const char* file : {"tahoma.ttf", "tahomabd.ttf"}) {
+    // Only the regular face: the packaged bold one draws no heavier than it, so
+    // bold is better made from the regular outlines.
+    for (const char* file : {"tahoma.ttf"}) {
         const QString path = wine.filePath(QString::fromLatin1(file));
         if (QFileInfo::exists(path))
             QFontDatabase::addApplicationFont(path);
