@@ -1,12 +1,40 @@
 #include "keywordpage.h"
 
+#include "browsecore.h"
+#include "mainwin/warningwindow.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
+#include <QTextCursor>
+
 namespace browse {
 
+namespace {
+
+const QColor Black(0x00, 0x00, 0x00);
+const QColor Blue(0x00, 0x00, 0xFF);
+const QColor Grey(0xC0, 0xC0, 0xC0);
+const QColor Red(0xFF, 0x00, 0x00);
+
+// The letters that no word begins with: W, X and Y.
+bool hasNoWords(int k)
+{
+    return k == 23 || k == 24 || k == 25;
+}
+
+// A stretch of the body, given as offsets into its text.
+QTextCursor stretch(const ui::RichTextBox* body, int start, int length)
+{
+    QTextCursor c(body->document());
+    c.setPosition(body->toPosition(start));
+    c.setPosition(body->toPosition(start + length), QTextCursor::KeepAnchor);
+    return c;
+}
+
+} // namespace
+
 KeywordPage::KeywordPage(QWidget* container, const mainwin::PageContext& context)
-    : QObject(container), m_context(context)
+    : QObject(container), m_container(container), m_context(context)
 {
     setObjectName(QStringLiteral("KeywordPage"));
     sheet = new mainwin::RemedySheet(container, 1);
@@ -17,15 +45,13 @@ KeywordPage::KeywordPage(QWidget* container, const mainwin::PageContext& context
         l->setGeometry(ui::twipsRect(300 + 360 * column, k <= 13 ? 30 : 390, 315, 315));
         l->setFont(ui::designFont(ui::Face::Verdana, 12));
         l->setBackgroundColor(QColor(0xE0, 0xE0, 0xE0));
-        const bool empty = k == 23 || k == 24 || k == 25;
-        l->setTextColor(empty     ? QColor(0xC0, 0xC0, 0xC0)
-                        : k == 26 ? Qt::black
-                                  : QColor(0x40, 0x40, 0x40));
+        l->setTextColor(hasNoWords(k) ? Grey : k == 26 ? Black : QColor(0x40, 0x40, 0x40));
         l->setAlignment(Qt::AlignCenter);
         l->setWordWrap(false);
         l->setCaption(QString(QChar(u'A' + k - 1)));
         l->setCursor(Qt::PointingHandCursor);
         letters[k - 1] = l;
+        connect(l, &ui::Label::clicked, this, [this, k] { onLetterClick(k); });
     }
 
     words = new ui::ListBox(container, QStringLiteral("LstMC"));
@@ -49,6 +75,122 @@ KeywordPage::KeywordPage(QWidget* container, const mainwin::PageContext& context
     chosenWord->setFont(ui::designFont(ui::Face::Tahoma, 14.25, true));
     chosenWord->setTextColor(QColor(0xFF, 0x80, 0x00));
     chosenWord->setAlignment(Qt::AlignCenter);
+
+    connect(words, &ui::ListBox::clicked, this, &KeywordPage::onWordClick);
+    connect(remedies, &ui::ListBox::clicked, this, &KeywordPage::onRemedyClick);
+    connect(sheet->timer, &QTimer::timeout, this, &KeywordPage::onDeferredStep);
+}
+
+void KeywordPage::onLetterClick(int k)
+{
+    if (k < 1 || k > 26)
+        return;
+    if (m_context.foc)
+        m_context.foc->setFocus();
+    for (ui::Label* l : letters) {
+        l->setEmphasis(false, false);
+        l->setTextColor(Black);
+    }
+    ui::Label* chosen = letters[k - 1];
+    chosen->setEmphasis(true, true);
+    chosen->setTextColor(Blue);
+
+    words->clearEntries();
+    remedies->clearEntries();
+    sheet->body->setText(QString());
+    countLine->setCaption(QString());
+    chosenWord->setCaption(QString());
+
+    const QString caption = chosen->caption();
+    if (!caption.isEmpty())
+        words->addEntries(wordsUnderLetter(*m_context.words, caption.front()));
+
+    // Letters without words end grey and unmarked, even when chosen.
+    for (int w = 1; w <= 26; ++w) {
+        if (hasNoWords(w)) {
+            letters[w - 1]->setTextColor(Grey);
+            letters[w - 1]->setEmphasis(false, false);
+        }
+    }
+}
+
+void KeywordPage::onWordClick()
+{
+    const QString word = words->selectedEntry();
+    remedies->clearEntries();
+    sheet->warning->setCaption(QString());
+
+    const refdata::RemedyTable& table = *m_context.table;
+    const QList<int> found = remediesWithWord(table, word);
+    QStringList names;
+    names.reserve(found.size());
+    for (int i : found)
+        names << table.latinName[i];
+    remedies->addEntries(names);
+    // The first remedy is shown with its warning label; its window is not due.
+    if (!found.isEmpty())
+        showOnSheet(found.front());
+
+    countLine->setCaption(wordCountLine(int(found.size())));
+    chosenWord->setCaption(word);
+    sheet->formatBody();
+    sheet->timer->start(10);
+}
+
+void KeywordPage::onRemedyClick()
+{
+    sheet->warning->setCaption(QString());
+    const QString name = remedies->selectedEntry();
+    sheet->nameLabel->setCaption(u' ' + name + u' ');
+
+    const refdata::RemedyTable& table = *m_context.table;
+    const int i = table.indexOf(name);
+    if (i >= 0) {
+        showOnSheet(i);
+        if (table.isListed(i)) {
+            m_context.warnings->warningText = table.extraWarning[i];
+            m_context.warnings->pendingWordPages = true;
+        }
+    }
+    sheet->formatBody();
+    sheet->timer->start(10);
+}
+
+void KeywordPage::onDeferredStep()
+{
+    sheet->timer->stop();
+
+    // The word in red, keeping the headings' emphasis. The view follows the
+    // last occurrence coloured, with the caret after it rather than a
+    // selection over it, so that it shows in red like the others.
+    ui::RichTextBox* body = sheet->body;
+    const QString term = colouredTerm(chosenWord->caption());
+    const int length = int(term.size());
+    const QList<int> plan = colouringPlan(body->text(), term);
+    QTextCharFormat red;
+    red.setForeground(Red);
+    for (int start : plan)
+        stretch(body, start, length).mergeCharFormat(red);
+    if (!plan.isEmpty()) {
+        QTextCursor c = stretch(body, plan.last(), length);
+        c.clearSelection();
+        body->setTextCursor(c);
+    }
+
+    words->setFocus();
+
+    mainwin::WarningState& warnings = *m_context.warnings;
+    if (warnings.pendingWordPages && !warnings.silenced)
+        mainwin::WarningWindow::openModal(warnings, m_container->window());
+    warnings.pendingWordPages = false;
+}
+
+void KeywordPage::showOnSheet(int i)
+{
+    const refdata::RemedyTable& table = *m_context.table;
+    sheet->fill(table, i, u' ' + table.latinName[i] + u' ');
+    if (table.isListed(i))
+        sheet->warning->setCaption(table.listWarning[i]);
 }
 
 } // namespace browse

@@ -25,7 +25,21 @@ public:
     ui::Label* chosenWord = nullptr;      // LblResult2
     mainwin::RemedySheet* sheet = nullptr;
 
+    // The page's events, as the widgets deliver them.
+    // Letter k (1 to 26) was clicked: mark it and list the words of its initial.
+    void onLetterClick(int k);
+    // A word was picked in LstMC: list its remedies and show the first.
+    void onWordClick();
+    // A remedy was picked in LstRech: show it, and have its warning window due.
+    void onRemedyClick();
+    // The sheet's timer ticked, 10 ms after a showing: colour the word, give
+    // the focus back to the word list, open the warning window when due.
+    void onDeferredStep();
+
 private:
+    void showOnSheet(int i);
+
+    QWidget* m_container;
     mainwin::PageContext m_context;
 };
 

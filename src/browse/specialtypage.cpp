@@ -1,5 +1,7 @@
 #include "specialtypage.h"
 
+#include "browsecore.h"
+#include "mainwin/warningwindow.h"
 #include "specialties.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -7,7 +9,7 @@
 namespace browse {
 
 SpecialtyPage::SpecialtyPage(QWidget* container, const mainwin::PageContext& context)
-    : QObject(container), m_context(context)
+    : QObject(container), m_container(container), m_context(context)
 {
     setObjectName(QStringLiteral("SpecialtyPage"));
     sheet = new mainwin::RemedySheet(container, 2);
@@ -34,6 +36,71 @@ SpecialtyPage::SpecialtyPage(QWidget* container, const mainwin::PageContext& con
     chosen->setFont(ui::designFont(ui::Face::Tahoma, 14.25, true));
     chosen->setTextColor(QColor(0xFF, 0x80, 0x00));
     chosen->setAlignment(Qt::AlignCenter);
+
+    connect(specialties, &ui::ListBox::clicked, this, &SpecialtyPage::onSpecialtyClick);
+    connect(remedies, &ui::ListBox::clicked, this, &SpecialtyPage::onRemedyClick);
+    connect(sheet->timer, &QTimer::timeout, this, &SpecialtyPage::onDeferredStep);
+}
+
+void SpecialtyPage::onSpecialtyClick()
+{
+    const QString specialty = specialties->selectedEntry();
+    remedies->clearEntries();
+    sheet->warning->setCaption(QString());
+
+    const refdata::RemedyTable& table = *m_context.table;
+    const QList<int> found = remediesInSpecialty(table, specialty);
+    QStringList names;
+    names.reserve(found.size());
+    for (int i : found)
+        names << table.latinName[i];
+    remedies->addEntries(names);
+    // The first remedy is shown with its warning label; its window is not due.
+    if (!found.isEmpty())
+        showOnSheet(found.front());
+
+    countLine->setCaption(specialtyCountLine(int(found.size())));
+    chosen->setCaption(specialty);
+    sheet->formatBody();
+    sheet->timer->start(10);
+}
+
+void SpecialtyPage::onRemedyClick()
+{
+    sheet->warning->setCaption(QString());
+    const QString name = remedies->selectedEntry();
+    sheet->nameLabel->setCaption(u' ' + name + u' ');
+
+    const refdata::RemedyTable& table = *m_context.table;
+    const int i = table.indexOf(name);
+    if (i >= 0) {
+        showOnSheet(i);
+        if (table.isListed(i)) {
+            m_context.warnings->warningText = table.extraWarning[i];
+            m_context.warnings->pendingSpecialtyPage = true;
+        }
+    }
+    sheet->formatBody();
+    sheet->timer->start(10);
+}
+
+void SpecialtyPage::onDeferredStep()
+{
+    sheet->timer->stop();
+    specialties->setFocus();
+
+    mainwin::WarningState& warnings = *m_context.warnings;
+    if (warnings.pendingSpecialtyPage && !warnings.silenced)
+        mainwin::WarningWindow::openModal(warnings, m_container->window());
+    warnings.pendingSpecialtyPage = false;
+}
+
+void SpecialtyPage::showOnSheet(int i)
+{
+    const refdata::RemedyTable& table = *m_context.table;
+    sheet->fill(table, i, u' ' + table.latinName[i] + u' ');
+    if (table.isListed(i))
+        sheet->warning->setCaption(table.listWarning[i]);
 }
 
 } // namespace browse

@@ -22,7 +22,19 @@ public:
     ui::Label* chosen = nullptr;        // LblResult12
     mainwin::RemedySheet* sheet = nullptr;
 
+    // The page's events, as the widgets deliver them.
+    // A specialty was picked in LstBranche: list its remedies and show the first.
+    void onSpecialtyClick();
+    // A remedy was picked in LstResult: show it, and have its warning window due.
+    void onRemedyClick();
+    // The sheet's timer ticked, 10 ms after a showing: focus back to the
+    // specialty list, and the warning window when due.
+    void onDeferredStep();
+
 private:
+    void showOnSheet(int i);
+
+    QWidget* m_container;
     mainwin::PageContext m_context;
 };
 

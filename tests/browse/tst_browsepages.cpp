@@ -1,0 +1,518 @@
+// The pages "Symptômes" and "Spécialités" of a whole main window, driven
+// through their real widgets: letters, words, specialties, remedies, the word
+// in red, the focus and the warning window.
+#include "browse/browsecore.h"
+#include "browse/keywordpage.h"
+#include "browse/specialtypage.h"
+#include "mainwin/indications.h"
+#include "mainwin/mainwindow.h"
+#include "mainwin/warningwindow.h"
+#include "ui/fonts.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+
+using namespace mainwin;
+
+namespace {
+
+const QColor Red(0xFF, 0x00, 0x00);
+const QColor Blue(0x00, 0x00, 0xFF);
+const QColor Grey(0xC0, 0xC0, 0xC0);
+
+// A stretch of the body in red, as an offset into its text.
+struct Run
+{
+    int offset = 0;
+    QString text;
+    bool bold = false;
+};
+
+QList<Run> redRuns(const ui::RichTextBox* body)
+{
+    QList<Run> out;
+    for (QTextBlock b = body->document()->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (f.charFormat().foreground().color() != Red ||
+                f.charFormat().foreground().style() == Qt::NoBrush)
+                continue;
+            const int offset = body->toOffset(f.position());
+            const bool bold = f.charFormat().fontWeight() >= QFont::Bold;
+            if (!out.isEmpty() && out.last().offset + out.last().text.size() == offset)
+                out.last().text += f.text();
+            else
+                out << Run{offset, f.text(), bold};
+        }
+    }
+    return out;
+}
+
+// Where `term` occurs in `text` after its first character, without regard to case.
+QList<int> occurrences(const QString& text, const QString& term)
+{
+    QList<int> at;
+    for (qsizetype f = text.indexOf(term, 1, Qt::CaseInsensitive); f >= 0;
+         f = text.indexOf(term, f + 1, Qt::CaseInsensitive))
+        at << int(f);
+    return at;
+}
+
+bool marked(const ui::Label* l)
+{
+    return l->font().bold() || l->font().underline();
+}
+
+} // namespace
+
+class TestBrowsePages : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir folder;
+    std::unique_ptr<MainWindow> w;
+    browse::KeywordPage* kp = nullptr;
+    browse::SpecialtyPage* sp = nullptr;
+    QStringList openings; // the messages of the warning windows opened
+
+    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    void clickLetter(QChar c) { click(kp->letters[c.unicode() - u'A']); }
+
+    // Clicks the entry `text` of a list, as a person would.
+    static void pick(ui::ListBox* list, const QString& text)
+    {
+        const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
+        QVERIFY2(!items.isEmpty(), qPrintable(text));
+        list->scrollToItem(items.first());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(items.first()).center());
+        QCOMPARE(list->selectedEntry(), text);
+    }
+    // Waits for the deferred step of a sheet.
+    static void settle(const RemedySheet* sheet) { QTRY_VERIFY(!sheet->timer->isActive()); }
+
+    QStringList namesOf(const QList<int>& remedies) const
+    {
+        QStringList out;
+        for (int i : remedies)
+            out << w->table().latinName[i];
+        return out;
+    }
+    int remedy(const QString& name) const { return w->table().indexOf(name); }
+
+private slots:
+    void initTestCase()
+    {
+        ui::installFonts();
+        QFile::copy(QStringLiteral(VITRALIS_DATA_DIR "/../documents/Licencebis.rtf"),
+                    folder.filePath(u"Licencebis.rtf"_qs));
+        w = std::make_unique<MainWindow>(ProgramValues{folder.path() + u'/', u"1.40"_qs, {}});
+        w->load();
+        QTRY_VERIFY(w->isVisible());
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        kp = w->keywordPage;
+        sp = w->specialtyPage;
+        WarningWindow::setInterceptor(
+            [this](WarningWindow& window) { openings << window.message->caption(); });
+    }
+    void cleanupTestCase() { WarningWindow::setInterceptor({}); }
+    void init()
+    {
+        openings.clear();
+        click(w->selectors[1]);
+    }
+
+    void lettersMarkOneAndListItsWords()
+    {
+        QCOMPARE(kp->letters[0]->textColor(), QColor(0x40, 0x40, 0x40)); // as designed
+        clickLetter(u'E');
+        QCOMPARE(QApplication::focusWidget(), w->foc);
+        QCOMPARE(kp->words->entries(), browse::wordsUnderLetter(w->keywords(), u'E'));
+        QCOMPARE(kp->words->count(), 52);
+        QVERIFY(kp->words->entries().contains(u"éblouissement"_qs));
+        const ui::Label* e = kp->letters[4];
+        QVERIFY(e->font().bold() && e->font().underline());
+        QCOMPARE(e->textColor(), Blue);
+        for (int k = 1; k <= 26; ++k) {
+            if (k == 5)
+                continue;
+            const ui::Label* l = kp->letters[k - 1];
+            QVERIFY(!marked(l));
+            // Clicked once, the index loses its design greys: black, W X Y grey.
+            QCOMPARE(l->textColor(), (k == 23 || k == 24 || k == 25) ? Grey : QColor(Qt::black));
+        }
+
+        clickLetter(u'O');
+        QCOMPARE(kp->words->count(), 39);
+        const QStringList o = kp->words->entries();
+        QVERIFY(
+            std::any_of(o.begin(), o.end(), [](const QString& x) { return x.startsWith(u'œ'); }));
+        QVERIFY(!marked(e));
+        QCOMPARE(e->textColor(), QColor(Qt::black));
+
+        clickLetter(u'Z');
+        QCOMPARE(kp->words->entries(), QStringList{u"zona"_qs});
+        QCOMPARE(kp->letters[25]->textColor(), Blue);
+
+        for (QChar c : {u'W', u'X', u'Y'}) {
+            clickLetter(c);
+            QCOMPARE(kp->words->count(), 0);
+            for (const ui::Label* l : kp->letters)
+                QVERIFY(!marked(l));
+            QCOMPARE(kp->letters[c.unicode() - u'A']->textColor(), Grey);
+            QCOMPARE(kp->letters[25]->textColor(), QColor(Qt::black));
+        }
+    }
+
+    void wordOsListsItsRemediesAndColoursOsseu()
+    {
+        clickLetter(u'O');
+        pick(kp->words, u"os"_qs);
+        const QStringList listed = kp->remedies->entries();
+        QCOMPARE(listed.size(), 12);
+        QCOMPARE(listed, namesOf(browse::remediesWithWord(w->table(), u"os"_qs)));
+        QCOMPARE(kp->remedies->selectedIndex(), -1);
+        QCOMPARE(kp->countLine->caption(), u"12 remèdes trouvés\r\npour:"_qs);
+        QCOMPARE(kp->chosenWord->caption(), u"os"_qs);
+        const int first = remedy(u"CALCAREA CARBONICA"_qs);
+        QCOMPARE(kp->sheet->nameLabel->caption(), u" CALCAREA CARBONICA "_qs);
+        QCOMPARE(kp->sheet->rating->caption(), w->table().rating[first]);
+        QCOMPARE(kp->sheet->dilution->caption(), w->table().dilution[first]);
+        QCOMPARE(kp->sheet->listClass->caption(), w->table().listClass[first]);
+        QCOMPARE(kp->sheet->body->text(), formatIndications(w->table().indications[first]).text);
+        QVERIFY(kp->sheet->timer->isActive());
+        settle(kp->sheet);
+        // Its body holds "os" but not "osseu": nothing turns red.
+        QVERIFY(kp->sheet->body->text().contains(u"os"));
+        QVERIFY(redRuns(kp->sheet->body).isEmpty());
+        QCOMPARE(QApplication::focusWidget(), kp->words);
+
+        pick(kp->remedies, u"CALCAREA FLUORICA"_qs);
+        QCOMPARE(kp->sheet->nameLabel->caption(), u" CALCAREA FLUORICA "_qs);
+        settle(kp->sheet);
+        const QList<Run> red = redRuns(kp->sheet->body);
+        QCOMPARE(red.size(), 1);
+        QCOMPARE(red[0].text.toLower(), u"osseu"_qs);
+        QVERIFY(occurrences(kp->sheet->body->text(), u"os"_qs).size() > 1);
+        QCOMPARE(QApplication::focusWidget(), kp->words);
+        QVERIFY(openings.isEmpty());
+    }
+
+    void colouringIgnoresWordsAndCase()
+    {
+        clickLetter(u'C');
+        pick(kp->words, u"cou"_qs);
+        QCOMPARE(kp->remedies->entries(),
+                 (QStringList{u"LACHESIS MUTUS"_qs, u"LACHNANTHES TINCTORIA"_qs,
+                              u"NATRUM MURIATICUM"_qs}));
+        settle(kp->sheet);
+        pick(kp->remedies, u"NATRUM MURIATICUM"_qs);
+        settle(kp->sheet);
+        const QString text = kp->sheet->body->text();
+        const QList<Run> red = redRuns(kp->sheet->body);
+        QList<int> at;
+        for (const Run& r : red) {
+            QCOMPARE(r.text.toLower(), u"cou"_qs);
+            at << r.offset;
+        }
+        QCOMPARE(at, occurrences(text, u"cou"_qs));
+        QCOMPARE(red.size(), 3);
+        // "coups" and "écoulement" too.
+        QVERIFY(std::any_of(red.begin(), red.end(),
+                            [&](const Run& r) { return text.at(r.offset + 3).isLetter(); }));
+
+        clickLetter(u'B');
+        pick(kp->words, u"bronchite"_qs);
+        settle(kp->sheet);
+        const QList<Run> bronchite = redRuns(kp->sheet->body);
+        QVERIFY(std::any_of(bronchite.begin(), bronchite.end(),
+                            [](const Run& r) { return r.text == u"Bronchite"; }));
+        QCOMPARE(bronchite.size(), occurrences(kp->sheet->body->text(), u"bronchite"_qs).size());
+    }
+
+    void oneRemedyGivesTheSingularLine()
+    {
+        clickLetter(u'A');
+        pick(kp->words, u"apnée"_qs);
+        QCOMPARE(kp->countLine->caption(), u"1 remède trouvé\r\npour:"_qs);
+        QCOMPARE(kp->remedies->entries(), QStringList{u"GRINDELIA ROBUSTA"_qs});
+        settle(kp->sheet);
+    }
+
+    void warningWindowOnlyAfterARemedyClick()
+    {
+        WarningState& state = w->warnings();
+        clickLetter(u'N');
+        pick(kp->words, u"nerf"_qs);
+        QCOMPARE(kp->remedies->count(), 84);
+        const int aconite = remedy(u"ACONITUM NAPELLUS"_qs);
+        QCOMPARE(kp->sheet->nameLabel->caption(), u" ACONITUM NAPELLUS "_qs);
+        QCOMPARE(kp->sheet->warning->caption(), w->table().listWarning[aconite]);
+        QVERIFY(!state.pendingWordPages);
+        settle(kp->sheet);
+        QVERIFY(openings.isEmpty());
+
+        pick(kp->remedies, u"ACONITUM NAPELLUS"_qs);
+        QCOMPARE(kp->sheet->warning->caption(), w->table().listWarning[aconite]);
+        QCOMPARE(state.warningText, w->table().extraWarning[aconite]);
+        QVERIFY(state.pendingWordPages);
+        QVERIFY(openings.isEmpty()); // not before the deferred step
+        settle(kp->sheet);
+        QCOMPARE(openings, QStringList{w->table().extraWarning[aconite]});
+        QVERIFY(openings[0].startsWith(u"ATTENTION! L'aconit est l'un des poisons"));
+        QVERIFY(!state.pendingWordPages);
+        QCOMPARE(QApplication::focusWidget(), kp->words);
+
+        pick(kp->remedies, u"ACTAEA RACEMOSA"_qs);
+        QVERIFY(kp->sheet->warning->caption().isEmpty());
+        settle(kp->sheet);
+        QCOMPARE(openings.size(), 1);
+
+        const int agaricus = remedy(u"AGARICUS MUSCARIUS"_qs);
+        pick(kp->remedies, u"AGARICUS MUSCARIUS"_qs);
+        settle(kp->sheet);
+        QCOMPARE(openings.size(), 2);
+        QCOMPARE(openings[1], w->table().extraWarning[agaricus]);
+    }
+
+    void letterClickKeepsTheSheetLabelsButNotTheBody()
+    {
+        clickLetter(u'N');
+        pick(kp->words, u"nerf"_qs);
+        settle(kp->sheet);
+        pick(kp->remedies, u"AGARICUS MUSCARIUS"_qs);
+        settle(kp->sheet);
+        const RemedySheet* s = kp->sheet;
+        const QStringList before = {s->nameLabel->caption(), s->rating->caption(),
+                                    s->dilution->caption(), s->listClass->caption(),
+                                    s->warning->caption()};
+        QVERIFY(!s->warning->caption().isEmpty());
+        clickLetter(u'M');
+        QCOMPARE((QStringList{s->nameLabel->caption(), s->rating->caption(), s->dilution->caption(),
+                              s->listClass->caption(), s->warning->caption()}),
+                 before);
+        QVERIFY(s->body->text().isEmpty());
+        QCOMPARE(kp->remedies->count(), 0);
+        QVERIFY(kp->countLine->caption().isEmpty());
+        QVERIFY(kp->chosenWord->caption().isEmpty());
+    }
+
+    void leavingThePageKeepsEverything()
+    {
+        clickLetter(u'C');
+        pick(kp->words, u"cou"_qs);
+        settle(kp->sheet);
+        pick(kp->remedies, u"NATRUM MURIATICUM"_qs);
+        settle(kp->sheet);
+        auto snapshot = [&] {
+            QStringList s = {kp->words->entries().join(u'|'),    kp->words->selectedEntry(),
+                             kp->remedies->entries().join(u'|'), kp->remedies->selectedEntry(),
+                             kp->countLine->caption(),           kp->chosenWord->caption(),
+                             kp->sheet->nameLabel->caption(),    kp->sheet->body->text()};
+            for (const Run& r : redRuns(kp->sheet->body))
+                s << QString::number(r.offset) + r.text;
+            return s;
+        };
+        const QStringList before = snapshot();
+        click(w->selectors[0]);
+        click(w->selectors[2]);
+        click(w->selectors[1]);
+        QCOMPARE(snapshot(), before);
+        QVERIFY(kp->letters[2]->font().underline());
+        QCOMPARE(QApplication::focusWidget(), kp->words);
+    }
+
+    void specialtiesListTheirRemedies()
+    {
+        click(w->selectors[2]);
+        pick(sp->specialties, u"Système nerveux"_qs);
+        QCOMPARE(sp->remedies->count(), 88);
+        QCOMPARE(sp->remedies->selectedIndex(), -1);
+        QCOMPARE(sp->countLine->caption(), u"88 remèdes trouvés\r\ndans la spécialité:"_qs);
+        QCOMPARE(sp->chosen->caption(), u"Système nerveux"_qs);
+        const int aconite = remedy(u"ACONITUM NAPELLUS"_qs);
+        QCOMPARE(sp->sheet->nameLabel->caption(), u" ACONITUM NAPELLUS "_qs);
+        QCOMPARE(sp->sheet->warning->caption(), w->table().listWarning[aconite]);
+        QCOMPARE(sp->sheet->body->text(), formatIndications(w->table().indications[aconite]).text);
+        QVERIFY(sp->sheet->timer->isActive());
+        settle(sp->sheet);
+        QCOMPARE(QApplication::focusWidget(), sp->specialties);
+        QVERIFY(redRuns(sp->sheet->body).isEmpty());
+        QVERIFY(openings.isEmpty());
+
+        pick(sp->specialties, u"ORL"_qs);
+        QCOMPARE(sp->remedies->entries(),
+                 namesOf(browse::remediesInSpecialty(w->table(), u"ORL"_qs)));
+        QCOMPARE(sp->remedies->count(), 69);
+        QVERIFY(sp->sheet->warning->caption().isEmpty()); // AGRAPHIS NUTANS is not listed
+        settle(sp->sheet);
+
+        pick(sp->specialties, u"Addictologie"_qs);
+        QCOMPARE(sp->countLine->caption(), u"1 remède trouvé\r\ndans la spécialité:"_qs);
+        QCOMPARE(sp->remedies->entries(), QStringList{u"TABACUM"_qs});
+        settle(sp->sheet);
+        QVERIFY(openings.isEmpty());
+
+        // A remedy click on a listed remedy raises the window, after the step.
+        WarningState& state = w->warnings();
+        const int tabacum = remedy(u"TABACUM"_qs);
+        pick(sp->remedies, u"TABACUM"_qs);
+        QVERIFY(state.pendingSpecialtyPage);
+        QVERIFY(!state.pendingWordPages);
+        QVERIFY(openings.isEmpty());
+        settle(sp->sheet);
+        QCOMPARE(openings, QStringList{w->table().extraWarning[tabacum]});
+        QVERIFY(!state.pendingSpecialtyPage);
+        QCOMPARE(QApplication::focusWidget(), sp->specialties);
+    }
+
+    void aListedRemedyOnSpecialtiesLeavesNoWindowDueOnWords()
+    {
+        click(w->selectors[2]);
+        pick(sp->specialties, u"Système nerveux"_qs);
+        settle(sp->sheet);
+        pick(sp->remedies, u"AGARICUS MUSCARIUS"_qs);
+        QCOMPARE(sp->sheet->warning->caption(),
+                 w->table().listWarning[remedy(u"AGARICUS MUSCARIUS"_qs)]);
+        settle(sp->sheet);
+        QCOMPARE(openings.size(), 1);
+
+        click(w->selectors[1]);
+        clickLetter(u'N');
+        pick(kp->words, u"nerf"_qs);
+        settle(kp->sheet);
+        pick(kp->remedies, u"ACTAEA RACEMOSA"_qs);
+        settle(kp->sheet);
+        QCOMPARE(openings.size(), 1);
+    }
+
+    // Last: silencing lasts for the rest of the run.
+    void silencedWarningsStillShowTheirLabels()
+    {
+        WarningWindow::setInterceptor([this](WarningWindow& window) {
+            openings << window.message->caption();
+            window.silence->click();
+        });
+        clickLetter(u'N');
+        pick(kp->words, u"nerf"_qs);
+        settle(kp->sheet);
+        pick(kp->remedies, u"BELLADONNA"_qs);
+        settle(kp->sheet);
+        QCOMPARE(openings.size(), 1);
+        QVERIFY(w->warnings().silenced);
+
+        pick(kp->remedies, u"ACONITUM NAPELLUS"_qs);
+        QVERIFY(!kp->sheet->warning->caption().isEmpty());
+        settle(kp->sheet);
+        click(w->selectors[2]);
+        pick(sp->specialties, u"Addictologie"_qs);
+        settle(sp->sheet);
+        pick(sp->remedies, u"TABACUM"_qs);
+        QVERIFY(!sp->sheet->warning->caption().isEmpty());
+        settle(sp->sheet);
+        QCOMPARE(openings.size(), 1);
+        QVERIFY(!w->warnings().pendingSpecialtyPage && !w->warnings().pendingWordPages);
+    }
+
+    // Cases the shipped data does not hold: a body with many occurrences, a
+    // word inside a heading, a word and a specialty that no remedy carries.
+    void madeUpTable()
+    {
+        auto table = std::make_unique<refdata::RemedyTable>();
+        table->count = 2;
+        QString body = u"toux: Pédiatrie: la toux"_qs;
+        for (int k = 0; k < 12; ++k)
+            body += u", Toux"_qs;
+        const QStringList fields[] = {{u"ALPHA"_qs,
+                                       {},
+                                       {},
+                                       u"Pédiatrie."_qs,
+                                       body,
+                                       u" toux pédiatrie "_qs,
+                                       u"+"_qs,
+                                       u"5 CH"_qs,
+                                       u"."_qs,
+                                       {},
+                                       {}},
+                                      {u"BETA"_qs,
+                                       {},
+                                       {},
+                                       u"Autres."_qs,
+                                       u"Autres: rien."_qs,
+                                       u" beta "_qs,
+                                       u"++"_qs,
+                                       u"TM"_qs,
+                                       u"."_qs,
+                                       {},
+                                       {}}};
+        for (int i = 0; i < 2; ++i) {
+            refdata::RemedyTable::Column* columns[] = {
+                &table->latinName,   &table->frenchName,  &table->origin,      &table->branches,
+                &table->indications, &table->keywords,    &table->rating,      &table->dilution,
+                &table->listClass,   &table->listWarning, &table->extraWarning};
+            for (int c = 0; c < 11; ++c)
+                (*columns[c])[i] = fields[i][c];
+        }
+        const refdata::KeywordList words = {u"pédiatrie"_qs, u"toux"_qs, u"zéro"_qs,
+                                            QString(3, QChar(0))};
+        WarningState state;
+        QWidget container;
+        container.resize(940, 660);
+        auto* foc = new QLineEdit(&container);
+        const PageContext context{table.get(), &words, &state, foc};
+        // Each page belongs to its container.
+        auto& page = *new browse::KeywordPage(&container, context);
+        page.words->addEntries(words.mid(0, 3));
+        QWidget other;
+        other.resize(940, 660);
+        auto& specialties = *new browse::SpecialtyPage(&other, context);
+        container.show();
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&container));
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+
+        // Thirteen "toux" after the first character: only the first ten turn red.
+        pick(page.words, u"toux"_qs);
+        settle(page.sheet);
+        const QString text = page.sheet->body->text();
+        const QList<Run> red = redRuns(page.sheet->body);
+        QCOMPARE(occurrences(text, u"toux"_qs).size(), 13);
+        QCOMPARE(red.size(), 10);
+        QCOMPARE(red.front().offset, occurrences(text, u"toux"_qs).front());
+        QVERIFY(text.startsWith(u"toux"));
+        QCOMPARE(red.back().offset, occurrences(text, u"toux"_qs).at(9));
+
+        // Red on a heading keeps its emphasis.
+        pick(page.words, u"pédiatrie"_qs);
+        settle(page.sheet);
+        const QList<Run> heading = redRuns(page.sheet->body);
+        QCOMPARE(heading.size(), 1);
+        QCOMPARE(heading[0].text, u"Pédiatrie"_qs);
+        QVERIFY(heading[0].bold);
+
+        // No remedy: "0" with the plural, the sheet as it was.
+        pick(page.words, u"zéro"_qs);
+        QCOMPARE(page.countLine->caption(), u"0 remèdes trouvés\r\npour:"_qs);
+        QCOMPARE(page.remedies->count(), 0);
+        QCOMPARE(page.sheet->nameLabel->caption(), u" ALPHA "_qs);
+        QVERIFY(page.sheet->warning->caption().isEmpty());
+        settle(page.sheet);
+        QVERIFY(redRuns(page.sheet->body).isEmpty());
+
+        pick(specialties.specialties, u"Urologie"_qs);
+        QCOMPARE(specialties.countLine->caption(), u"0 remèdes trouvés\r\ndans la spécialité:"_qs);
+        QVERIFY(specialties.sheet->nameLabel->caption().isEmpty());
+        settle(specialties.sheet);
+        pick(specialties.specialties, u"Pédiatrie"_qs);
+        QCOMPARE(specialties.remedies->entries(), QStringList{u"ALPHA"_qs});
+        settle(specialties.sheet);
+        QVERIFY(openings.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestBrowsePages)
+#include "tst_browsepages.moc"
