@@ -1,7 +1,12 @@
 #include "wordsearchpage.h"
 
+#include "mainwin/warningwindow.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
+#include "wordsearchcore.h"
+
+#include <QEvent>
+#include <QTextCursor>
 
 namespace wordsearch {
 
@@ -36,10 +41,21 @@ ui::ListBox* suggestionList(QWidget* parent, const QString& name, const QString&
     return l;
 }
 
+// The stretch `span` of the body under a cursor of its own.
+QTextCursor spanCursor(const ui::RichTextBox& body, Span span)
+{
+    QTextCursor c(body.document());
+    c.setPosition(body.toPosition(span.start));
+    c.setPosition(body.toPosition(span.start + span.length), QTextCursor::KeepAnchor);
+    return c;
+}
+
+const QColor Red(0xFF, 0x00, 0x00);
+
 } // namespace
 
 WordSearchPage::WordSearchPage(QWidget* container, const mainwin::PageContext& context)
-    : QObject(container), m_context(context)
+    : QObject(container), m_container(container), m_context(context)
 {
     setObjectName(QStringLiteral("WordSearchPage"));
     sheet = new mainwin::RemedySheet(container, 3);
@@ -90,6 +106,138 @@ WordSearchPage::WordSearchPage(QWidget* container, const mainwin::PageContext& c
     searchedWords->setTextColor(QColor(0xFF, 0x80, 0x00));
     searchedWords->setBackgroundColor(QColor(0xFF, 0xFF, 0xC0));
     searchedWords->setAlignment(Qt::AlignCenter);
+
+    for (int k : {0, 1}) {
+        wordField(k)->installEventFilter(this);
+        connect(wordField(k), &QLineEdit::textChanged, this, [this, k] { wordChanged(k); });
+        connect(suggestionsOf(k), &ui::ListBox::clicked, this, [this, k] { suggestionPicked(k); });
+    }
+    connect(search, &QPushButton::clicked, this, &WordSearchPage::runSearch);
+    connect(remedies, &ui::ListBox::clicked, this, &WordSearchPage::showFound);
+    connect(sheet->timer, &QTimer::timeout, this, &WordSearchPage::deferredStep);
+}
+
+bool WordSearchPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == word1)
+            wordFocused(0);
+        else if (watched == word2)
+            wordFocused(1);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WordSearchPage::wordChanged(int k)
+{
+    QLineEdit* field = wordField(k);
+    const QString lowered = field->text().toLower();
+    const bool refreshed = lowered != m_shadow[k];
+    if (refreshed) {
+        m_shadow[k] = lowered;
+        refreshSuggestions(k);
+    }
+    // The focus comes back to the field. After a refresh the field counts as
+    // receiving it anew, even when it never lost it.
+    field->setFocus();
+    if (refreshed)
+        wordFocused(k);
+    search->setEnabled(searchAllowed(word1->text(), word2->text()));
+}
+
+void WordSearchPage::refreshSuggestions(int k)
+{
+    ui::ListBox* list = suggestionsOf(k);
+    list->hide();
+    list->clearEntries();
+    if (m_context.words)
+        list->addEntries(suggestions(*m_context.words, m_shadow[k]));
+    list->show();
+}
+
+void WordSearchPage::wordFocused(int k)
+{
+    suggestionsOf(k)->show();
+    suggestionsOf(1 - k)->hide();
+}
+
+void WordSearchPage::suggestionPicked(int k)
+{
+    // Setting the text is a word change when it differs.
+    wordField(k)->setText(suggestionsOf(k)->selectedEntry());
+}
+
+void WordSearchPage::runSearch()
+{
+    const QString w1 = word1->text();
+    remedies->clearEntries();
+    sheet->body->setText(QString());
+    sheet->warning->setCaption(QString());
+    countLine->setCaption(QString());
+    searchedWords->setCaption(QString());
+    const QString w2 = word2->text();
+
+    const refdata::RemedyTable& table = *m_context.table;
+    const SearchResult result = searchTwoWords(table, w1, w2);
+    QStringList names;
+    names.reserve(result.found.size());
+    for (int i : result.found)
+        names << table.latinName[i];
+    remedies->addEntries(names);
+    // The first remedy found, under its bare name; a search never warns.
+    if (!result.found.isEmpty()) {
+        const int first = result.found.first();
+        sheet->fill(table, first, table.latinName[first]);
+    }
+    countLine->setCaption(countText(int(result.found.size())));
+    searchedWords->setCaption(wordsText(w1, w2));
+    sheet->formatBody();
+    sheet->timer->start(10);
+}
+
+void WordSearchPage::showFound()
+{
+    sheet->warning->setCaption(QString());
+    const QString name = remedies->selectedEntry();
+    const refdata::RemedyTable& table = *m_context.table;
+    const int i = table.indexOf(name);
+    if (i < 0)
+        return;
+    sheet->fill(table, i, u' ' + name + u' ');
+    if (table.isListed(i)) {
+        sheet->warning->setCaption(table.listWarning[i]);
+        m_context.warnings->warningText = table.extraWarning[i];
+        m_context.warnings->pendingWordPages = true;
+    }
+    sheet->formatBody();
+    sheet->timer->start(10);
+}
+
+void WordSearchPage::deferredStep()
+{
+    sheet->timer->stop();
+    ui::RichTextBox& body = *sheet->body;
+    body.setFocus();
+
+    const ColouringPlan plan = colouringPlan(body.text(), word1->text(), word2->text());
+    QTextCharFormat red;
+    red.setForeground(Red);
+    for (const Span& s : plan.red)
+        spanCursor(body, s).mergeCharFormat(red);
+    // The view follows the last occurrence found; the caret rests after it
+    // rather than keeping it selected, so that it shows in red like the others.
+    if (plan.lastHit) {
+        QTextCursor c = spanCursor(body, *plan.lastHit);
+        c.clearSelection();
+        body.setTextCursor(c);
+    }
+
+    remedies->setFocus();
+    mainwin::WarningState& warnings = *m_context.warnings;
+    if (warnings.pendingWordPages && !warnings.silenced)
+        mainwin::WarningWindow::openModal(warnings, m_container->window());
+    warnings.pendingWordPages = false;
+    search->setEnabled(false);
 }
 
 } // namespace wordsearch
