@@ -2,6 +2,7 @@
 
 #include "browse/keywordpage.h"
 #include "browse/specialtypage.h"
+#include "glossary/indexwindow.h"
 #include "shellcore.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -89,7 +90,7 @@ MainWindow::MainWindow(const ProgramValues& values, QWidget* parent)
     connect(quitButton, &QPushButton::clicked, this, &MainWindow::quit);
     connect(indexButton, &QPushButton::clicked, this, [this] {
         foc->setFocus();
-        emit indexRequested();
+        glossary::IndexWindow::showWindow(m_values.startFolder, this);
     });
 
     foc = new QLineEdit(this);

@@ -73,10 +73,6 @@ public:
     QLineEdit* foc = nullptr;           // Foc
     QTimer* startupTimer = nullptr;     // TimDeb
 
-signals:
-    // The index button was pressed: the glossary window is due.
-    void indexRequested();
-
 private:
     void buildSelectors();
     void onRemedyTimer();

@@ -121,6 +121,8 @@ bool RichTextBox::loadDocument(const QString& path)
 {
     const bool ok = loadRtfDocument(path, *document());
     refreshText();
+    // A document opens at its beginning.
+    moveCursor(QTextCursor::Start);
     return ok;
 }
 

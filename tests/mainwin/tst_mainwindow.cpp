@@ -182,10 +182,24 @@ private slots:
         QCOMPARE(countLine(0, u"pour:"_qs), u"0 remèdes trouvés\r\npour:"_qs);
     }
 
+    void theIndexButtonOpensTheGlossaryBesideTheWindow()
+    {
+        click(w->indexButton);
+        QWidget* glossary = w->findChild<QWidget*>(u"Frm31Index"_qs);
+        QVERIFY(glossary && glossary->isVisible() && !glossary->isModal());
+        click(w->indexButton); // a second request brings the same window forward
+        QCOMPARE(w->findChildren<QWidget*>(u"Frm31Index"_qs).size(), 1);
+        click(w->selectors[1]); // the main window stays usable meanwhile
+        QCOMPARE(w->currentPage(), 1);
+        glossary->close();
+        QTRY_VERIFY(w->findChildren<QWidget*>(u"Frm31Index"_qs).isEmpty());
+    }
+
     void everyControlHasANameToBeRead()
     {
         for (QWidget* c : w->findChildren<QWidget*>()) {
-            const bool control = qobject_cast<QAbstractButton*>(c) || qobject_cast<QAbstractItemView*>(c) ||
+            const bool control = qobject_cast<QAbstractButton*>(c) ||
+                                 qobject_cast<QAbstractItemView*>(c) ||
                                  qobject_cast<QLineEdit*>(c) || qobject_cast<QTextEdit*>(c);
             if (!control)
                 continue;

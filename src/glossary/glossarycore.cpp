@@ -1,0 +1,35 @@
+#include "glossarycore.h"
+
+namespace glossary {
+
+bool isEmptyLetter(int k)
+{
+    return k == 10 || k == 23 || k == 24 || k == 25;
+}
+
+QStringList termsUnderLetter(const refdata::GlossaryTable& table, QChar c)
+{
+    const QChar accented = c == u'e' ? QChar(u'é') : c == u'o' ? QChar(u'œ') : c;
+    QStringList out;
+    for (int i = 0; i < table.count; ++i) {
+        const QString& line = table.GlossaryLines.at(i);
+        if (line.isEmpty())
+            continue;
+        const QChar first = line.front();
+        if (first == c || first == accented)
+            out << refdata::plainTerm(table.terms[i]);
+    }
+    return out;
+}
+
+int entryOfTerm(const refdata::GlossaryTable& table, const QString& term)
+{
+    const QString key = u'@' + term + u'@';
+    for (int i = 0; i < table.count; ++i) {
+        if (table.terms[i].contains(key))
+            return i;
+    }
+    return -1;
+}
+
+} // namespace glossary

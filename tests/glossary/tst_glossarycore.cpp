@@ -1,0 +1,61 @@
+// The glossary window's lookups, on small hand-made glossaries.
+#include "glossary/glossarycore.h"
+
+#include <QTest>
+
+#include <memory>
+
+using namespace glossary;
+using refdata::GlossaryTable;
+
+class TestGlossaryCore : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<GlossaryTable> t = std::make_unique<GlossaryTable>();
+
+private slots:
+    void initTestCase()
+    {
+        refdata::parseGlossary(u"eczéma§E1.\r\nEmbolie§Capital.\r\nénurésie§E2.\r\nœdème§O1.\r\n"
+                               u"oreille§O2.\r\nOs§Capital.\r\n\r\nbulle§B1.\r\nbulleux§B2.\r\n"
+                               u"bulle§B3.\r\nsans séparateur\r\n\0\0\0"_qs,
+                               *t);
+        QCOMPARE(t->count, 11);
+    }
+
+    void lettersTakeTheirAccentedTerms()
+    {
+        QCOMPARE(termsUnderLetter(*t, u'e'), QStringList({u"eczéma"_qs, u"énurésie"_qs}));
+        QCOMPARE(termsUnderLetter(*t, u'o'), QStringList({u"œdème"_qs, u"oreille"_qs}));
+        QCOMPARE(termsUnderLetter(*t, u'b'),
+                 QStringList({u"bulle"_qs, u"bulleux"_qs, u"bulle"_qs}));
+        // Capitals belong to no lower-case letter.
+        QVERIFY(!termsUnderLetter(*t, u'e').contains(u"Embolie"_qs));
+        QVERIFY(termsUnderLetter(*t, u'z').isEmpty());
+        QCOMPARE(termsUnderLetter(*t, u's'), QStringList{u"sans séparateur"_qs});
+        for (int k = 1; k <= 26; ++k)
+            QCOMPARE(isEmptyLetter(k), k == 10 || k == 23 || k == 24 || k == 25);
+    }
+
+    void aTermMatchesOnlyItselfAndItsFirstEntry()
+    {
+        QCOMPARE(entryOfTerm(*t, u"bulle"_qs), 7);
+        QCOMPARE(entryOfTerm(*t, u"bulleux"_qs), 8);
+        QCOMPARE(entryOfTerm(*t, u"bull"_qs), -1);
+        QCOMPARE(entryOfTerm(*t, u"ulle"_qs), -1);
+        QCOMPARE(entryOfTerm(*t, u"Bulle"_qs), -1);
+        QCOMPARE(entryOfTerm(*t, u"œdème"_qs), 3);
+        QCOMPARE(entryOfTerm(*t, u"oedème"_qs), -1);
+        QCOMPARE(entryOfTerm(*t, u"sans séparateur"_qs), 10);
+        // The empty line's term is "@@".
+        QCOMPARE(entryOfTerm(*t, QString()), 6);
+        // Entries past the table's count are never looked at.
+        auto empty = std::make_unique<GlossaryTable>();
+        QCOMPARE(entryOfTerm(*empty, QString()), -1);
+        QVERIFY(termsUnderLetter(*empty, u'a').isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGlossaryCore)
+#include "tst_glossarycore.moc"
