@@ -22,15 +22,6 @@ bool hasNoWords(int k)
     return k == 23 || k == 24 || k == 25;
 }
 
-// A stretch of the body, given as offsets into its text.
-QTextCursor stretch(const ui::RichTextBox* body, int start, int length)
-{
-    QTextCursor c(body->document());
-    c.setPosition(body->toPosition(start));
-    c.setPosition(body->toPosition(start + length), QTextCursor::KeepAnchor);
-    return c;
-}
-
 } // namespace
 
 KeywordPage::KeywordPage(QWidget* container, const mainwin::PageContext& context)
@@ -129,7 +120,7 @@ void KeywordPage::onWordClick()
     remedies->addEntries(names);
     // The first remedy is shown with its warning label; its window is not due.
     if (!found.isEmpty())
-        showOnSheet(found.front());
+        sheet->showFound(table, found.front());
 
     countLine->setCaption(wordCountLine(int(found.size())));
     chosenWord->setCaption(word);
@@ -139,21 +130,8 @@ void KeywordPage::onWordClick()
 
 void KeywordPage::onRemedyClick()
 {
-    sheet->warning->setCaption(QString());
-    const QString name = remedies->selectedEntry();
-    sheet->nameLabel->setCaption(u' ' + name + u' ');
-
-    const refdata::RemedyTable& table = *m_context.table;
-    const int i = table.indexOf(name);
-    if (i >= 0) {
-        showOnSheet(i);
-        if (table.isListed(i)) {
-            m_context.warnings->warningText = table.extraWarning[i];
-            m_context.warnings->pendingWordPages = true;
-        }
-    }
-    sheet->formatBody();
-    sheet->timer->start(10);
+    sheet->showPicked(*m_context.table, remedies->selectedEntry(), *m_context.warnings,
+                      m_context.warnings->pendingWordPages);
 }
 
 void KeywordPage::onDeferredStep()
@@ -167,30 +145,15 @@ void KeywordPage::onDeferredStep()
     const QString term = colouredTerm(chosenWord->caption());
     const int length = int(term.size());
     const QList<int> plan = colouringPlan(body->text(), term);
-    QTextCharFormat red;
-    red.setForeground(Red);
     for (int start : plan)
-        stretch(body, start, length).mergeCharFormat(red);
-    if (!plan.isEmpty()) {
-        QTextCursor c = stretch(body, plan.last(), length);
-        c.clearSelection();
-        body->setTextCursor(c);
-    }
+        body->setRangeColor(start, length, Red);
+    if (!plan.isEmpty())
+        body->showRange(plan.last(), length);
 
     words->setFocus();
 
-    mainwin::WarningState& warnings = *m_context.warnings;
-    if (warnings.pendingWordPages && !warnings.silenced)
-        mainwin::WarningWindow::openModal(warnings, m_container->window());
-    warnings.pendingWordPages = false;
-}
-
-void KeywordPage::showOnSheet(int i)
-{
-    const refdata::RemedyTable& table = *m_context.table;
-    sheet->fill(table, i, u' ' + table.latinName[i] + u' ');
-    if (table.isListed(i))
-        sheet->warning->setCaption(table.listWarning[i]);
+    mainwin::RemedySheet::openPendingWarning(
+        *m_context.warnings, m_context.warnings->pendingWordPages, m_container->window());
 }
 
 } // namespace browse

@@ -36,9 +36,6 @@ public:
     // the focus back to the word list, open the warning window when due.
     void onDeferredStep();
 
-private:
-    void showOnSheet(int i);
-
     QWidget* m_container;
     mainwin::PageContext m_context;
 };

@@ -57,7 +57,7 @@ void SpecialtyPage::onSpecialtyClick()
     remedies->addEntries(names);
     // The first remedy is shown with its warning label; its window is not due.
     if (!found.isEmpty())
-        showOnSheet(found.front());
+        sheet->showFound(table, found.front());
 
     countLine->setCaption(specialtyCountLine(int(found.size())));
     chosen->setCaption(specialty);
@@ -67,21 +67,8 @@ void SpecialtyPage::onSpecialtyClick()
 
 void SpecialtyPage::onRemedyClick()
 {
-    sheet->warning->setCaption(QString());
-    const QString name = remedies->selectedEntry();
-    sheet->nameLabel->setCaption(u' ' + name + u' ');
-
-    const refdata::RemedyTable& table = *m_context.table;
-    const int i = table.indexOf(name);
-    if (i >= 0) {
-        showOnSheet(i);
-        if (table.isListed(i)) {
-            m_context.warnings->warningText = table.extraWarning[i];
-            m_context.warnings->pendingSpecialtyPage = true;
-        }
-    }
-    sheet->formatBody();
-    sheet->timer->start(10);
+    sheet->showPicked(*m_context.table, remedies->selectedEntry(), *m_context.warnings,
+                      m_context.warnings->pendingSpecialtyPage);
 }
 
 void SpecialtyPage::onDeferredStep()
@@ -89,18 +76,8 @@ void SpecialtyPage::onDeferredStep()
     sheet->timer->stop();
     specialties->setFocus();
 
-    mainwin::WarningState& warnings = *m_context.warnings;
-    if (warnings.pendingSpecialtyPage && !warnings.silenced)
-        mainwin::WarningWindow::openModal(warnings, m_container->window());
-    warnings.pendingSpecialtyPage = false;
-}
-
-void SpecialtyPage::showOnSheet(int i)
-{
-    const refdata::RemedyTable& table = *m_context.table;
-    sheet->fill(table, i, u' ' + table.latinName[i] + u' ');
-    if (table.isListed(i))
-        sheet->warning->setCaption(table.listWarning[i]);
+    mainwin::RemedySheet::openPendingWarning(
+        *m_context.warnings, m_context.warnings->pendingSpecialtyPage, m_container->window());
 }
 
 } // namespace browse

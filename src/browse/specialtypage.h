@@ -31,9 +31,6 @@ public:
     // specialty list, and the warning window when due.
     void onDeferredStep();
 
-private:
-    void showOnSheet(int i);
-
     QWidget* m_container;
     mainwin::PageContext m_context;
 };

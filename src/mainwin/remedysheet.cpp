@@ -1,6 +1,7 @@
 #include "remedysheet.h"
 
 #include "indications.h"
+#include "warningwindow.h"
 
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -176,6 +177,37 @@ void RemedySheet::formatBody()
     body->setText(f.text);
     for (const FormatRange& r : f.ranges)
         body->formatRange(r.start, r.length, r.color, r.emphasis);
+}
+
+void RemedySheet::showFound(const refdata::RemedyTable& table, int i)
+{
+    fill(table, i, u' ' + table.latinName[i] + u' ');
+    if (table.isListed(i))
+        warning->setCaption(table.listWarning[i]);
+}
+
+void RemedySheet::showPicked(const refdata::RemedyTable& table, const QString& name,
+                             WarningState& warnings, bool& pending)
+{
+    warning->setCaption(QString());
+    nameLabel->setCaption(u' ' + name + u' ');
+    const int i = table.indexOf(name);
+    if (i >= 0) {
+        showFound(table, i);
+        if (table.isListed(i)) {
+            warnings.warningText = table.extraWarning[i];
+            pending = true;
+        }
+    }
+    formatBody();
+    timer->start(10);
+}
+
+void RemedySheet::openPendingWarning(WarningState& warnings, bool& pending, QWidget* parent)
+{
+    if (pending && !warnings.silenced)
+        WarningWindow::openModal(warnings, parent);
+    pending = false;
 }
 
 void RemedySheet::prepare()

@@ -3,6 +3,7 @@
 #include "refdata/remedytable.h"
 #include "ui/label.h"
 #include "ui/richtextbox.h"
+#include "warningstate.h"
 
 #include <QFrame>
 #include <QTimer>
@@ -42,6 +43,19 @@ public:
     void fill(const refdata::RemedyTable& table, int i, const QString& name);
     // Lays out the body's paragraphs and emphasises their headings.
     void formatBody();
+
+    // What the search pages share. A search shows its first remedy with the
+    // warning label of its list, never the window.
+    void showFound(const refdata::RemedyTable& table, int i);
+    // A remedy picked in a page's result list, found by its exact name: its
+    // warning label, and for a listed remedy the warning text and the page's
+    // pending flag, so that the deferred step opens the window. Lays out the
+    // body and arms the timer.
+    void showPicked(const refdata::RemedyTable& table, const QString& name, WarningState& warnings,
+                    bool& pending);
+    // The deferred step's last part: the window when one is due and warnings
+    // are not silenced; the flag is cleared in every case.
+    static void openPendingWarning(WarningState& warnings, bool& pending, QWidget* parent);
 
     // What the window's start-up step does to every sheet: fixed captions and
     // the full sheet's text labels become transparent, value labels lose their

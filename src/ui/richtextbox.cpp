@@ -92,15 +92,34 @@ int RichTextBox::selectionLength() const
     return toOffset(textCursor().selectionEnd()) - toOffset(textCursor().selectionStart());
 }
 
-void RichTextBox::formatRange(int start, int length, const QColor& color, bool emphasis)
+QTextCursor RichTextBox::cursorOver(int start, int length) const
 {
     QTextCursor c(document());
     c.setPosition(toPosition(start));
     c.setPosition(toPosition(start + length), QTextCursor::KeepAnchor);
+    return c;
+}
+
+void RichTextBox::formatRange(int start, int length, const QColor& color, bool emphasis)
+{
     QTextCharFormat f;
     f.setForeground(color);
     f.setFontWeight(emphasis ? QFont::Bold : QFont::Normal);
-    c.mergeCharFormat(f);
+    cursorOver(start, length).mergeCharFormat(f);
+}
+
+void RichTextBox::setRangeColor(int start, int length, const QColor& color)
+{
+    QTextCharFormat f;
+    f.setForeground(color);
+    cursorOver(start, length).mergeCharFormat(f);
+}
+
+void RichTextBox::showRange(int start, int length)
+{
+    QTextCursor c = cursorOver(start, length);
+    c.clearSelection();
+    setTextCursor(c);
 }
 
 void RichTextBox::setSelectionColor(const QColor& color)

@@ -35,6 +35,12 @@ public:
     // the selection alone.
     void formatRange(int start, int length, const QColor& color, bool emphasis);
 
+    // Colours a stretch, keeping its other attributes.
+    void setRangeColor(int start, int length, const QColor& color);
+    // Brings a stretch into view with the caret just after it and nothing
+    // selected, so that its colour shows as it is.
+    void showRange(int start, int length);
+
     void setSelectionColor(const QColor& color);
     // The heading emphasis: bold.
     void setSelectionEmphasis(bool on);
@@ -49,6 +55,7 @@ public:
 
 private:
     void refreshText();
+    QTextCursor cursorOver(int start, int length) const;
     QString m_text;
 };
 

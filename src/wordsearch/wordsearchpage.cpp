@@ -41,15 +41,6 @@ ui::ListBox* suggestionList(QWidget* parent, const QString& name, const QString&
     return l;
 }
 
-// The stretch `span` of the body under a cursor of its own.
-QTextCursor spanCursor(const ui::RichTextBox& body, Span span)
-{
-    QTextCursor c(body.document());
-    c.setPosition(body.toPosition(span.start));
-    c.setPosition(body.toPosition(span.start + span.length), QTextCursor::KeepAnchor);
-    return c;
-}
-
 const QColor Red(0xFF, 0x00, 0x00);
 
 } // namespace
@@ -197,20 +188,8 @@ void WordSearchPage::runSearch()
 
 void WordSearchPage::showFound()
 {
-    sheet->warning->setCaption(QString());
-    const QString name = remedies->selectedEntry();
-    const refdata::RemedyTable& table = *m_context.table;
-    const int i = table.indexOf(name);
-    if (i < 0)
-        return;
-    sheet->fill(table, i, u' ' + name + u' ');
-    if (table.isListed(i)) {
-        sheet->warning->setCaption(table.listWarning[i]);
-        m_context.warnings->warningText = table.extraWarning[i];
-        m_context.warnings->pendingWordPages = true;
-    }
-    sheet->formatBody();
-    sheet->timer->start(10);
+    sheet->showPicked(*m_context.table, remedies->selectedEntry(), *m_context.warnings,
+                      m_context.warnings->pendingWordPages);
 }
 
 void WordSearchPage::deferredStep()
@@ -220,23 +199,15 @@ void WordSearchPage::deferredStep()
     body.setFocus();
 
     const ColouringPlan plan = colouringPlan(body.text(), word1->text(), word2->text());
-    QTextCharFormat red;
-    red.setForeground(Red);
     for (const Span& s : plan.red)
-        spanCursor(body, s).mergeCharFormat(red);
-    // The view follows the last occurrence found; the caret rests after it
-    // rather than keeping it selected, so that it shows in red like the others.
-    if (plan.lastHit) {
-        QTextCursor c = spanCursor(body, *plan.lastHit);
-        c.clearSelection();
-        body.setTextCursor(c);
-    }
+        body.setRangeColor(s.start, s.length, Red);
+    // The view follows the last occurrence found.
+    if (plan.lastHit)
+        body.showRange(plan.lastHit->start, plan.lastHit->length);
 
     remedies->setFocus();
-    mainwin::WarningState& warnings = *m_context.warnings;
-    if (warnings.pendingWordPages && !warnings.silenced)
-        mainwin::WarningWindow::openModal(warnings, m_container->window());
-    warnings.pendingWordPages = false;
+    mainwin::RemedySheet::openPendingWarning(
+        *m_context.warnings, m_context.warnings->pendingWordPages, m_container->window());
     search->setEnabled(false);
 }
 
