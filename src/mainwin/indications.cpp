@@ -71,14 +71,27 @@ FormattedText formatIndications(const QString& text)
 {
     FormattedText out{text, {}};
     QString& t = out.text;
+    // Searching a lower-case copy is far cheaper than a case-blind search; it
+    // serves whenever lowering keeps every character in its place.
+    QString lower = t.toLower();
+    const bool sameOffsets = lower.size() == t.size();
+    static const QStringList lowerHeadings = headingList().join(u'|').toLower().split(u'|');
+    static const QStringList lowerEmphasis = emphasisOrder().join(u'|').toLower().split(u'|');
+    auto find = [&](const QString& h, const QString& lowerH) {
+        return sameOffsets ? lower.indexOf(lowerH) : t.indexOf(h, 0, Qt::CaseInsensitive);
+    };
     const QString breakBefore = QStringLiteral("\r\n\r\n");
-    for (const QString& h : headingList()) {
-        const qsizetype f = t.indexOf(h, 0, Qt::CaseInsensitive);
-        if (f > 0)
+    for (qsizetype k = 0; k < headingList().size(); ++k) {
+        const QString& h = headingList()[k];
+        const qsizetype f = find(h, lowerHeadings[k]);
+        if (f > 0) {
             t.insert(f, breakBefore);
+            lower.insert(f, breakBefore);
+        }
     }
-    for (const QString& h : emphasisOrder()) {
-        const qsizetype f = t.indexOf(h, 0, Qt::CaseInsensitive);
+    for (qsizetype k = 0; k < emphasisOrder().size(); ++k) {
+        const QString& h = emphasisOrder()[k];
+        const qsizetype f = find(h, lowerEmphasis[k]);
         if (f >= 0)
             out.ranges.append({int(f), int(h.size()), HeadingColor, true});
     }
