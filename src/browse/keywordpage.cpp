@@ -108,19 +108,9 @@ void KeywordPage::onLetterClick(int k)
 void KeywordPage::onWordClick()
 {
     const QString word = words->selectedEntry();
-    remedies->clearEntries();
-    sheet->warning->setCaption(QString());
-
     const refdata::RemedyTable& table = *m_context.table;
     const QList<int> found = remediesWithWord(table, word);
-    QStringList names;
-    names.reserve(found.size());
-    for (int i : found)
-        names << table.latinName[i];
-    remedies->addEntries(names);
-    // The first remedy is shown with its warning label; its window is not due.
-    if (!found.isEmpty())
-        sheet->showFound(table, found.front());
+    sheet->listFound(remedies, table, found);
 
     countLine->setCaption(wordCountLine(int(found.size())));
     chosenWord->setCaption(word);

@@ -45,19 +45,9 @@ SpecialtyPage::SpecialtyPage(QWidget* container, const mainwin::PageContext& con
 void SpecialtyPage::onSpecialtyClick()
 {
     const QString specialty = specialties->selectedEntry();
-    remedies->clearEntries();
-    sheet->warning->setCaption(QString());
-
     const refdata::RemedyTable& table = *m_context.table;
     const QList<int> found = remediesInSpecialty(table, specialty);
-    QStringList names;
-    names.reserve(found.size());
-    for (int i : found)
-        names << table.latinName[i];
-    remedies->addEntries(names);
-    // The first remedy is shown with its warning label; its window is not due.
-    if (!found.isEmpty())
-        sheet->showFound(table, found.front());
+    sheet->listFound(remedies, table, found);
 
     countLine->setCaption(specialtyCountLine(int(found.size())));
     chosen->setCaption(specialty);

@@ -186,6 +186,21 @@ void RemedySheet::showFound(const refdata::RemedyTable& table, int i)
         warning->setCaption(table.listWarning[i]);
 }
 
+void RemedySheet::listFound(ui::ListBox* list, const refdata::RemedyTable& table,
+                            const QList<int>& found)
+{
+    list->clearEntries();
+    warning->setCaption(QString());
+    QStringList names;
+    names.reserve(found.size());
+    for (int i : found)
+        names << table.latinName[i];
+    list->addEntries(names);
+    // The first remedy is shown with its warning label; its window is not due.
+    if (!found.isEmpty())
+        showFound(table, found.front());
+}
+
 void RemedySheet::showPicked(const refdata::RemedyTable& table, const QString& name,
                              WarningState& warnings, bool& pending)
 {

@@ -2,6 +2,7 @@
 
 #include "refdata/remedytable.h"
 #include "ui/label.h"
+#include "ui/listbox.h"
 #include "ui/richtextbox.h"
 #include "warningstate.h"
 
@@ -47,6 +48,9 @@ public:
     // What the search pages share. A search shows its first remedy with the
     // warning label of its list, never the window.
     void showFound(const refdata::RemedyTable& table, int i);
+    // A browsing page's choice: empties the warning label, lists the remedies
+    // found in `list` and shows the first of them.
+    void listFound(ui::ListBox* list, const refdata::RemedyTable& table, const QList<int>& found);
     // A remedy picked in a page's result list, found by its exact name: its
     // warning label, and for a listed remedy the warning text and the page's
     // pending flag, so that the deferred step opens the window. Lays out the
