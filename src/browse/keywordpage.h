@@ -36,6 +36,7 @@ public:
     // the focus back to the word list, open the warning window when due.
     void onDeferredStep();
 
+private:
     QWidget* m_container;
     mainwin::PageContext m_context;
 };

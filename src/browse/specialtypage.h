@@ -31,6 +31,7 @@ public:
     // specialty list, and the warning window when due.
     void onDeferredStep();
 
+private:
     QWidget* m_container;
     mainwin::PageContext m_context;
 };
