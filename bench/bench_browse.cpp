@@ -1,17 +1,12 @@
 // One click on the pages "Symptômes" and "Spécialités", measured with the real
 // widgets of a whole main window (offscreen): the click's handler, then the
 // deferred step that follows it 10 ms later, run at once here.
+#include "benchwindow.h"
 #include "browse/browsecore.h"
 #include "browse/keywordpage.h"
 #include "browse/specialtypage.h"
-#include "mainwin/mainwindow.h"
-#include "ui/fonts.h"
-
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
-
-#include <memory>
 
 namespace {
 
@@ -86,21 +81,5 @@ BENCHMARK(SpecialtySearchCoreNervousSystem)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ui::installFonts();
-    auto w = std::make_unique<mainwin::MainWindow>(
-        mainwin::ProgramValues{QStringLiteral("./"), QStringLiteral("1.40"), QString()});
-    w->load();
-    w->startupTimer->stop();
-    w->startupStep();
-    window = w.get();
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWithMainWindow(argc, argv, window);
 }

@@ -1,17 +1,13 @@
 // The page "Mots-clés", measured with the real widgets of a whole main window
 // (offscreen): a keystroke in a word field with its suggestion rebuild, and a
 // search with the deferred step that follows it 10 ms later, run at once here.
-#include "mainwin/mainwindow.h"
-#include "ui/fonts.h"
+#include "benchwindow.h"
 #include "wordsearch/wordsearchcore.h"
 #include "wordsearch/wordsearchpage.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 
 #include <benchmark/benchmark.h>
-
-#include <memory>
 
 namespace {
 
@@ -109,21 +105,5 @@ BENCHMARK(SearchCoreNerfPeau)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ui::installFonts();
-    auto w = std::make_unique<mainwin::MainWindow>(
-        mainwin::ProgramValues{QStringLiteral("./"), QStringLiteral("1.40"), QString()});
-    w->load();
-    w->startupTimer->stop();
-    w->startupStep();
-    window = w.get();
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWithMainWindow(argc, argv, window);
 }

@@ -191,11 +191,7 @@ void RemedySheet::listFound(ui::ListBox* list, const refdata::RemedyTable& table
 {
     list->clearEntries();
     warning->setCaption(QString());
-    QStringList names;
-    names.reserve(found.size());
-    for (int i : found)
-        names << table.latinName[i];
-    list->addEntries(names);
+    list->addEntries(table.names(found));
     // The first remedy is shown with its warning label; its window is not due.
     if (!found.isEmpty())
         showFound(table, found.front());

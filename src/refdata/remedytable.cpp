@@ -59,6 +59,15 @@ int RemedyTable::indexOf(QStringView name) const
     return -1;
 }
 
+QStringList RemedyTable::names(const QList<int>& remedies) const
+{
+    QStringList out;
+    out.reserve(remedies.size());
+    for (int i : remedies)
+        out << latinName[i];
+    return out;
+}
+
 int parseRemedyTable(const QString& text, RemedyTable& table, const ListAppender& appendName)
 {
     table.clear();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <array>
@@ -39,6 +41,8 @@ struct RemedyTable
     // The first remedy whose Latin name is exactly `name`, or -1.
     int indexOf(QStringView name) const;
     bool isListed(int i) const { return listClass[i] != QLatin1String("."); }
+    // The Latin names of the given remedies, in the given order.
+    QStringList names(const QList<int>& remedies) const;
 };
 
 // Fills `table` from the dictionary text (already decoded) and hands each Latin

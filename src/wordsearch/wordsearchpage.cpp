@@ -170,11 +170,7 @@ void WordSearchPage::runSearch()
 
     const refdata::RemedyTable& table = *m_context.table;
     const SearchResult result = searchTwoWords(table, w1, w2);
-    QStringList names;
-    names.reserve(result.found.size());
-    for (int i : result.found)
-        names << table.latinName[i];
-    remedies->addEntries(names);
+    remedies->addEntries(table.names(result.found));
     // The first remedy found, under its bare name; a search never warns.
     if (!result.found.isEmpty()) {
         const int first = result.found.first();

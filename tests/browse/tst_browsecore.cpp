@@ -19,13 +19,7 @@ class TestBrowseCore : public QObject
     std::unique_ptr<refdata::RemedyTable> table = std::make_unique<refdata::RemedyTable>();
     refdata::KeywordList words;
 
-    QStringList names(const QList<int>& remedies) const
-    {
-        QStringList out;
-        for (int i : remedies)
-            out << table->latinName[i];
-        return out;
-    }
+    QStringList names(const QList<int>& remedies) const { return table->names(remedies); }
 
 private slots:
     void initTestCase()

@@ -17,13 +17,7 @@ class TestWordSearchCore : public QObject
     std::unique_ptr<refdata::RemedyTable> table = std::make_unique<refdata::RemedyTable>();
     refdata::KeywordList words;
 
-    QStringList names(const QList<int>& remedies) const
-    {
-        QStringList out;
-        for (int i : remedies)
-            out << table->latinName[i];
-        return out;
-    }
+    QStringList names(const QList<int>& remedies) const { return table->names(remedies); }
     QStringList found(const QString& w1, const QString& w2) const
     {
         return names(searchTwoWords(*table, w1, w2).found);
