@@ -10,6 +10,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace browse;
 
 class TestBrowseCore : public QObject
@@ -39,16 +41,16 @@ private slots:
                 inFileOrder << w;
         }
         QCOMPARE(e, inFileOrder);
-        QCOMPARE(e.first(), u"éblouissement"_qs);
-        QCOMPARE(e.at(1), u"ecchymose"_qs);
-        QCOMPARE(e.at(2), u"écœurement"_qs);
+        QCOMPARE(e.first(), u"éblouissement"_s);
+        QCOMPARE(e.at(1), u"ecchymose"_s);
+        QCOMPARE(e.at(2), u"écœurement"_s);
 
         const QStringList o = wordsUnderLetter(words, u'O');
         QCOMPARE(o.size(), 39);
         QCOMPARE(
             std::count_if(o.begin(), o.end(), [](const QString& w) { return w.startsWith(u'œ'); }),
             5);
-        QCOMPARE(wordsUnderLetter(words, u'Z'), QStringList{u"zona"_qs});
+        QCOMPARE(wordsUnderLetter(words, u'Z'), QStringList{u"zona"_s});
         for (QChar c : {u'W', u'X', u'Y'})
             QVERIFY(wordsUnderLetter(words, c).isEmpty());
 
@@ -62,42 +64,42 @@ private slots:
 
     void onlyTheTwoAccentedInitialsCount()
     {
-        const QStringList list = {u"abcès"_qs, u"à-coup"_qs, u"èbe"_qs,   u"Eau"_qs,
-                                  u"été"_qs,   u"ëx"_qs,     u"œil"_qs,   u"ôter"_qs,
-                                  u"Œuf"_qs,   QString(),    u"ongle"_qs, QString(3, QChar(0))};
-        QCOMPARE(wordsUnderLetter(list, u'A'), QStringList{u"abcès"_qs});
-        QCOMPARE(wordsUnderLetter(list, u'E'), QStringList{u"été"_qs});
-        QCOMPARE(wordsUnderLetter(list, u'O'), (QStringList{u"œil"_qs, u"ongle"_qs}));
+        const QStringList list = {u"abcès"_s, u"à-coup"_s, u"èbe"_s,   u"Eau"_s,
+                                  u"été"_s,   u"ëx"_s,     u"œil"_s,   u"ôter"_s,
+                                  u"Œuf"_s,   QString(),    u"ongle"_s, QString(3, QChar(0))};
+        QCOMPARE(wordsUnderLetter(list, u'A'), QStringList{u"abcès"_s});
+        QCOMPARE(wordsUnderLetter(list, u'E'), QStringList{u"été"_s});
+        QCOMPARE(wordsUnderLetter(list, u'O'), (QStringList{u"œil"_s, u"ongle"_s}));
         QCOMPARE(wordsUnderLetter(list, u'o'), wordsUnderLetter(list, u'O'));
         QVERIFY(wordsUnderLetter({}, u'A').isEmpty());
     }
 
     void wordsMatchWholeBlankFramedWords()
     {
-        QCOMPARE(remediesWithWord(*table, u"os"_qs).size(), 12);
-        QCOMPARE(names(remediesWithWord(*table, u"cou"_qs)),
-                 (QStringList{u"LACHESIS MUTUS"_qs, u"LACHNANTHES TINCTORIA"_qs,
-                              u"NATRUM MURIATICUM"_qs}));
-        QCOMPARE(remediesWithWord(*table, u"nerf"_qs).size(), 84);
+        QCOMPARE(remediesWithWord(*table, u"os"_s).size(), 12);
+        QCOMPARE(names(remediesWithWord(*table, u"cou"_s)),
+                 (QStringList{u"LACHESIS MUTUS"_s, u"LACHNANTHES TINCTORIA"_s,
+                              u"NATRUM MURIATICUM"_s}));
+        QCOMPARE(remediesWithWord(*table, u"nerf"_s).size(), 84);
         // Table order, not alphabetical order.
-        const QList<int> os = remediesWithWord(*table, u"os"_qs);
+        const QList<int> os = remediesWithWord(*table, u"os"_s);
         QVERIFY(std::is_sorted(os.begin(), os.end()));
-        QCOMPARE(table->latinName[os.front()], u"CALCAREA CARBONICA"_qs);
+        QCOMPARE(table->latinName[os.front()], u"CALCAREA CARBONICA"_s);
         // The two shipped records whose field lacks its trailing blank lose their last word.
         const int quebracho = table->indexOf(u"QUEBRACHO");
         QVERIFY(table->keywords[quebracho].endsWith(u"respiration"));
-        QVERIFY(!remediesWithWord(*table, u"respiration"_qs).contains(quebracho));
-        QVERIFY(!remediesWithWord(*table, u"Cou"_qs).size());
+        QVERIFY(!remediesWithWord(*table, u"respiration"_s).contains(quebracho));
+        QVERIFY(!remediesWithWord(*table, u"Cou"_s).size());
         QVERIFY(remediesWithWord(*table, QString()).isEmpty());
 
         refdata::RemedyTable made;
         made.count = 4;
-        made.keywords[0] = u"cou nuque "_qs; // no leading blank
-        made.keywords[1] = u" coup cou"_qs;  // no trailing blank
-        made.keywords[2] = u" accouchement "_qs;
-        made.keywords[3] = u" nuque cou "_qs;
-        QCOMPARE(remediesWithWord(made, u"cou"_qs), QList<int>{3});
-        QCOMPARE(remediesWithWord(made, u"nuque"_qs), (QList<int>{0, 3}));
+        made.keywords[0] = u"cou nuque "_s; // no leading blank
+        made.keywords[1] = u" coup cou"_s;  // no trailing blank
+        made.keywords[2] = u" accouchement "_s;
+        made.keywords[3] = u" nuque cou "_s;
+        QCOMPARE(remediesWithWord(made, u"cou"_s), QList<int>{3});
+        QCOMPARE(remediesWithWord(made, u"nuque"_s), (QList<int>{0, 3}));
     }
 
     void specialtiesMatchAsWritten_data()
@@ -122,10 +124,10 @@ private slots:
 
     void specialtiesReachEveryRemedy()
     {
-        QVERIFY(remediesInSpecialty(*table, u"Orl"_qs).isEmpty()); // case counts
-        QVERIFY(remediesInSpecialty(*table, u"Diététique"_qs).isEmpty());
-        QCOMPARE(names(remediesInSpecialty(*table, u"Addictologie"_qs)),
-                 QStringList{u"TABACUM"_qs});
+        QVERIFY(remediesInSpecialty(*table, u"Orl"_s).isEmpty()); // case counts
+        QVERIFY(remediesInSpecialty(*table, u"Diététique"_s).isEmpty());
+        QCOMPARE(names(remediesInSpecialty(*table, u"Addictologie"_s)),
+                 QStringList{u"TABACUM"_s});
         QList<bool> reached(table->count, false);
         for (const QString& s : specialtyEntries()) {
             for (int i : remediesInSpecialty(*table, s))
@@ -135,46 +137,46 @@ private slots:
 
         refdata::RemedyTable made;
         made.count = 3;
-        made.branches[0] = u"Système nerveux. Autres."_qs;
-        made.branches[1] = u"Systèmenerveux"_qs;
-        made.branches[2] = u"Neuro: Système nerveux"_qs;
-        QCOMPARE(remediesInSpecialty(made, u"Système nerveux"_qs), (QList<int>{0, 2}));
+        made.branches[0] = u"Système nerveux. Autres."_s;
+        made.branches[1] = u"Systèmenerveux"_s;
+        made.branches[2] = u"Neuro: Système nerveux"_s;
+        QCOMPARE(remediesInSpecialty(made, u"Système nerveux"_s), (QList<int>{0, 2}));
     }
 
     void countLines()
     {
-        QCOMPARE(wordCountLine(1), u"1 remède trouvé\r\npour:"_qs);
-        QCOMPARE(wordCountLine(0), u"0 remèdes trouvés\r\npour:"_qs);
-        QCOMPARE(wordCountLine(12), u"12 remèdes trouvés\r\npour:"_qs);
-        QCOMPARE(specialtyCountLine(1), u"1 remède trouvé\r\ndans la spécialité:"_qs);
-        QCOMPARE(specialtyCountLine(88), u"88 remèdes trouvés\r\ndans la spécialité:"_qs);
+        QCOMPARE(wordCountLine(1), u"1 remède trouvé\r\npour:"_s);
+        QCOMPARE(wordCountLine(0), u"0 remèdes trouvés\r\npour:"_s);
+        QCOMPARE(wordCountLine(12), u"12 remèdes trouvés\r\npour:"_s);
+        QCOMPARE(specialtyCountLine(1), u"1 remède trouvé\r\ndans la spécialité:"_s);
+        QCOMPARE(specialtyCountLine(88), u"88 remèdes trouvés\r\ndans la spécialité:"_s);
     }
 
     void colouringPlan()
     {
-        QCOMPARE(colouredTerm(u"os"_qs), u"osseu"_qs);
-        QCOMPARE(colouredTerm(u"OS"_qs), u"OS"_qs);
-        QCOMPARE(colouredTerm(u"oss"_qs), u"oss"_qs);
-        QCOMPARE(colouredTerm(u"cou"_qs), u"cou"_qs);
+        QCOMPARE(colouredTerm(u"os"_s), u"osseu"_s);
+        QCOMPARE(colouredTerm(u"OS"_s), u"OS"_s);
+        QCOMPARE(colouredTerm(u"oss"_s), u"oss"_s);
+        QCOMPARE(colouredTerm(u"cou"_s), u"cou"_s);
 
         // Without regard to case, inside longer words, never at offset 0.
-        const QString text = u"Cou raide, coups au COU, écoulement."_qs;
-        QCOMPARE(browse::colouringPlan(text, u"cou"_qs), (QList<int>{11, 20, 26}));
-        QCOMPARE(browse::colouringPlan(text, u"xyz"_qs), QList<int>{});
+        const QString text = u"Cou raide, coups au COU, écoulement."_s;
+        QCOMPARE(browse::colouringPlan(text, u"cou"_s), (QList<int>{11, 20, 26}));
+        QCOMPARE(browse::colouringPlan(text, u"xyz"_s), QList<int>{});
         QCOMPARE(browse::colouringPlan(text, QString()), QList<int>{});
-        QCOMPARE(browse::colouringPlan(QString(), u"cou"_qs), QList<int>{});
-        QCOMPARE(browse::colouringPlan(u"c"_qs, u"c"_qs), QList<int>{});
+        QCOMPARE(browse::colouringPlan(QString(), u"cou"_s), QList<int>{});
+        QCOMPARE(browse::colouringPlan(u"c"_s, u"c"_s), QList<int>{});
 
         // Ten at most, each search one character past the previous find.
         QString many;
         for (int k = 0; k < 14; ++k)
-            many += u"toux "_qs;
-        const QList<int> ten = browse::colouringPlan(many, u"TOUX"_qs);
+            many += u"toux "_s;
+        const QList<int> ten = browse::colouringPlan(many, u"TOUX"_s);
         QCOMPARE(ten.size(), MaxColoured);
         QCOMPARE(ten.front(), 5);
         QCOMPARE(ten.back(), 50);
-        QCOMPARE(browse::colouringPlan(u"aaaa"_qs, u"aa"_qs), (QList<int>{1, 2}));
-        QCOMPARE(browse::colouringPlan(many, u"toux"_qs, 3), (QList<int>{5, 10, 15}));
+        QCOMPARE(browse::colouringPlan(u"aaaa"_s, u"aa"_s), (QList<int>{1, 2}));
+        QCOMPARE(browse::colouringPlan(many, u"toux"_s, 3), (QList<int>{5, 10, 15}));
     }
 };
 

@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QTextBlock>
 
+using namespace Qt::StringLiterals;
+
 using namespace mainwin;
 
 namespace {
@@ -108,8 +110,8 @@ private slots:
     {
         ui::installFonts();
         QFile::copy(QStringLiteral(VITRALIS_DATA_DIR "/../documents/Licencebis.rtf"),
-                    folder.filePath(u"Licencebis.rtf"_qs));
-        w = std::make_unique<MainWindow>(ProgramValues{folder.path() + u'/', u"1.40"_qs, {}});
+                    folder.filePath(u"Licencebis.rtf"_s));
+        w = std::make_unique<MainWindow>(ProgramValues{folder.path() + u'/', u"1.40"_s, {}});
         w->load();
         QTRY_VERIFY(w->isVisible());
         w->activateWindow();
@@ -133,7 +135,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), w->foc);
         QCOMPARE(kp->words->entries(), browse::wordsUnderLetter(w->keywords(), u'E'));
         QCOMPARE(kp->words->count(), 52);
-        QVERIFY(kp->words->entries().contains(u"éblouissement"_qs));
+        QVERIFY(kp->words->entries().contains(u"éblouissement"_s));
         const ui::Label* e = kp->letters[4];
         QVERIFY(e->font().bold() && e->font().underline());
         QCOMPARE(e->textColor(), Blue);
@@ -155,7 +157,7 @@ private slots:
         QCOMPARE(e->textColor(), QColor(Qt::black));
 
         clickLetter(u'Z');
-        QCOMPARE(kp->words->entries(), QStringList{u"zona"_qs});
+        QCOMPARE(kp->words->entries(), QStringList{u"zona"_s});
         QCOMPARE(kp->letters[25]->textColor(), Blue);
 
         for (QChar c : {u'W', u'X', u'Y'}) {
@@ -171,15 +173,15 @@ private slots:
     void wordOsListsItsRemediesAndColoursOsseu()
     {
         clickLetter(u'O');
-        pick(kp->words, u"os"_qs);
+        pick(kp->words, u"os"_s);
         const QStringList listed = kp->remedies->entries();
         QCOMPARE(listed.size(), 12);
-        QCOMPARE(listed, namesOf(browse::remediesWithWord(w->table(), u"os"_qs)));
+        QCOMPARE(listed, namesOf(browse::remediesWithWord(w->table(), u"os"_s)));
         QCOMPARE(kp->remedies->selectedIndex(), -1);
-        QCOMPARE(kp->countLine->caption(), u"12 remèdes trouvés\r\npour:"_qs);
-        QCOMPARE(kp->chosenWord->caption(), u"os"_qs);
-        const int first = remedy(u"CALCAREA CARBONICA"_qs);
-        QCOMPARE(kp->sheet->nameLabel->caption(), u" CALCAREA CARBONICA "_qs);
+        QCOMPARE(kp->countLine->caption(), u"12 remèdes trouvés\r\npour:"_s);
+        QCOMPARE(kp->chosenWord->caption(), u"os"_s);
+        const int first = remedy(u"CALCAREA CARBONICA"_s);
+        QCOMPARE(kp->sheet->nameLabel->caption(), u" CALCAREA CARBONICA "_s);
         QCOMPARE(kp->sheet->rating->caption(), w->table().rating[first]);
         QCOMPARE(kp->sheet->dilution->caption(), w->table().dilution[first]);
         QCOMPARE(kp->sheet->listClass->caption(), w->table().listClass[first]);
@@ -191,13 +193,13 @@ private slots:
         QVERIFY(redRuns(kp->sheet->body).isEmpty());
         QCOMPARE(QApplication::focusWidget(), kp->words);
 
-        pick(kp->remedies, u"CALCAREA FLUORICA"_qs);
-        QCOMPARE(kp->sheet->nameLabel->caption(), u" CALCAREA FLUORICA "_qs);
+        pick(kp->remedies, u"CALCAREA FLUORICA"_s);
+        QCOMPARE(kp->sheet->nameLabel->caption(), u" CALCAREA FLUORICA "_s);
         settle(kp->sheet);
         const QList<Run> red = redRuns(kp->sheet->body);
         QCOMPARE(red.size(), 1);
-        QCOMPARE(red[0].text.toLower(), u"osseu"_qs);
-        QVERIFY(occurrences(kp->sheet->body->text(), u"os"_qs).size() > 1);
+        QCOMPARE(red[0].text.toLower(), u"osseu"_s);
+        QVERIFY(occurrences(kp->sheet->body->text(), u"os"_s).size() > 1);
         QCOMPARE(QApplication::focusWidget(), kp->words);
         QVERIFY(openings.isEmpty());
     }
@@ -205,41 +207,41 @@ private slots:
     void colouringIgnoresWordsAndCase()
     {
         clickLetter(u'C');
-        pick(kp->words, u"cou"_qs);
+        pick(kp->words, u"cou"_s);
         QCOMPARE(kp->remedies->entries(),
-                 (QStringList{u"LACHESIS MUTUS"_qs, u"LACHNANTHES TINCTORIA"_qs,
-                              u"NATRUM MURIATICUM"_qs}));
+                 (QStringList{u"LACHESIS MUTUS"_s, u"LACHNANTHES TINCTORIA"_s,
+                              u"NATRUM MURIATICUM"_s}));
         settle(kp->sheet);
-        pick(kp->remedies, u"NATRUM MURIATICUM"_qs);
+        pick(kp->remedies, u"NATRUM MURIATICUM"_s);
         settle(kp->sheet);
         const QString text = kp->sheet->body->text();
         const QList<Run> red = redRuns(kp->sheet->body);
         QList<int> at;
         for (const Run& r : red) {
-            QCOMPARE(r.text.toLower(), u"cou"_qs);
+            QCOMPARE(r.text.toLower(), u"cou"_s);
             at << r.offset;
         }
-        QCOMPARE(at, occurrences(text, u"cou"_qs));
+        QCOMPARE(at, occurrences(text, u"cou"_s));
         QCOMPARE(red.size(), 3);
         // "coups" and "écoulement" too.
         QVERIFY(std::any_of(red.begin(), red.end(),
                             [&](const Run& r) { return text.at(r.offset + 3).isLetter(); }));
 
         clickLetter(u'B');
-        pick(kp->words, u"bronchite"_qs);
+        pick(kp->words, u"bronchite"_s);
         settle(kp->sheet);
         const QList<Run> bronchite = redRuns(kp->sheet->body);
         QVERIFY(std::any_of(bronchite.begin(), bronchite.end(),
                             [](const Run& r) { return r.text == u"Bronchite"; }));
-        QCOMPARE(bronchite.size(), occurrences(kp->sheet->body->text(), u"bronchite"_qs).size());
+        QCOMPARE(bronchite.size(), occurrences(kp->sheet->body->text(), u"bronchite"_s).size());
     }
 
     void oneRemedyGivesTheSingularLine()
     {
         clickLetter(u'A');
-        pick(kp->words, u"apnée"_qs);
-        QCOMPARE(kp->countLine->caption(), u"1 remède trouvé\r\npour:"_qs);
-        QCOMPARE(kp->remedies->entries(), QStringList{u"GRINDELIA ROBUSTA"_qs});
+        pick(kp->words, u"apnée"_s);
+        QCOMPARE(kp->countLine->caption(), u"1 remède trouvé\r\npour:"_s);
+        QCOMPARE(kp->remedies->entries(), QStringList{u"GRINDELIA ROBUSTA"_s});
         settle(kp->sheet);
     }
 
@@ -247,16 +249,16 @@ private slots:
     {
         WarningState& state = w->warnings();
         clickLetter(u'N');
-        pick(kp->words, u"nerf"_qs);
+        pick(kp->words, u"nerf"_s);
         QCOMPARE(kp->remedies->count(), 84);
-        const int aconite = remedy(u"ACONITUM NAPELLUS"_qs);
-        QCOMPARE(kp->sheet->nameLabel->caption(), u" ACONITUM NAPELLUS "_qs);
+        const int aconite = remedy(u"ACONITUM NAPELLUS"_s);
+        QCOMPARE(kp->sheet->nameLabel->caption(), u" ACONITUM NAPELLUS "_s);
         QCOMPARE(kp->sheet->warning->caption(), w->table().listWarning[aconite]);
         QVERIFY(!state.pendingWordPages);
         settle(kp->sheet);
         QVERIFY(openings.isEmpty());
 
-        pick(kp->remedies, u"ACONITUM NAPELLUS"_qs);
+        pick(kp->remedies, u"ACONITUM NAPELLUS"_s);
         QCOMPARE(kp->sheet->warning->caption(), w->table().listWarning[aconite]);
         QCOMPARE(state.warningText, w->table().extraWarning[aconite]);
         QVERIFY(state.pendingWordPages);
@@ -267,13 +269,13 @@ private slots:
         QVERIFY(!state.pendingWordPages);
         QCOMPARE(QApplication::focusWidget(), kp->words);
 
-        pick(kp->remedies, u"ACTAEA RACEMOSA"_qs);
+        pick(kp->remedies, u"ACTAEA RACEMOSA"_s);
         QVERIFY(kp->sheet->warning->caption().isEmpty());
         settle(kp->sheet);
         QCOMPARE(openings.size(), 1);
 
-        const int agaricus = remedy(u"AGARICUS MUSCARIUS"_qs);
-        pick(kp->remedies, u"AGARICUS MUSCARIUS"_qs);
+        const int agaricus = remedy(u"AGARICUS MUSCARIUS"_s);
+        pick(kp->remedies, u"AGARICUS MUSCARIUS"_s);
         settle(kp->sheet);
         QCOMPARE(openings.size(), 2);
         QCOMPARE(openings[1], w->table().extraWarning[agaricus]);
@@ -282,9 +284,9 @@ private slots:
     void letterClickKeepsTheSheetLabelsButNotTheBody()
     {
         clickLetter(u'N');
-        pick(kp->words, u"nerf"_qs);
+        pick(kp->words, u"nerf"_s);
         settle(kp->sheet);
-        pick(kp->remedies, u"AGARICUS MUSCARIUS"_qs);
+        pick(kp->remedies, u"AGARICUS MUSCARIUS"_s);
         settle(kp->sheet);
         const RemedySheet* s = kp->sheet;
         const QStringList before = {s->nameLabel->caption(), s->rating->caption(),
@@ -304,9 +306,9 @@ private slots:
     void leavingThePageKeepsEverything()
     {
         clickLetter(u'C');
-        pick(kp->words, u"cou"_qs);
+        pick(kp->words, u"cou"_s);
         settle(kp->sheet);
-        pick(kp->remedies, u"NATRUM MURIATICUM"_qs);
+        pick(kp->remedies, u"NATRUM MURIATICUM"_s);
         settle(kp->sheet);
         auto snapshot = [&] {
             QStringList s = {kp->words->entries().join(u'|'),    kp->words->selectedEntry(),
@@ -329,13 +331,13 @@ private slots:
     void specialtiesListTheirRemedies()
     {
         click(w->selectors[2]);
-        pick(sp->specialties, u"Système nerveux"_qs);
+        pick(sp->specialties, u"Système nerveux"_s);
         QCOMPARE(sp->remedies->count(), 88);
         QCOMPARE(sp->remedies->selectedIndex(), -1);
-        QCOMPARE(sp->countLine->caption(), u"88 remèdes trouvés\r\ndans la spécialité:"_qs);
-        QCOMPARE(sp->chosen->caption(), u"Système nerveux"_qs);
-        const int aconite = remedy(u"ACONITUM NAPELLUS"_qs);
-        QCOMPARE(sp->sheet->nameLabel->caption(), u" ACONITUM NAPELLUS "_qs);
+        QCOMPARE(sp->countLine->caption(), u"88 remèdes trouvés\r\ndans la spécialité:"_s);
+        QCOMPARE(sp->chosen->caption(), u"Système nerveux"_s);
+        const int aconite = remedy(u"ACONITUM NAPELLUS"_s);
+        QCOMPARE(sp->sheet->nameLabel->caption(), u" ACONITUM NAPELLUS "_s);
         QCOMPARE(sp->sheet->warning->caption(), w->table().listWarning[aconite]);
         QCOMPARE(sp->sheet->body->text(), formatIndications(w->table().indications[aconite]).text);
         QVERIFY(sp->sheet->timer->isActive());
@@ -344,23 +346,23 @@ private slots:
         QVERIFY(redRuns(sp->sheet->body).isEmpty());
         QVERIFY(openings.isEmpty());
 
-        pick(sp->specialties, u"ORL"_qs);
+        pick(sp->specialties, u"ORL"_s);
         QCOMPARE(sp->remedies->entries(),
-                 namesOf(browse::remediesInSpecialty(w->table(), u"ORL"_qs)));
+                 namesOf(browse::remediesInSpecialty(w->table(), u"ORL"_s)));
         QCOMPARE(sp->remedies->count(), 69);
         QVERIFY(sp->sheet->warning->caption().isEmpty()); // AGRAPHIS NUTANS is not listed
         settle(sp->sheet);
 
-        pick(sp->specialties, u"Addictologie"_qs);
-        QCOMPARE(sp->countLine->caption(), u"1 remède trouvé\r\ndans la spécialité:"_qs);
-        QCOMPARE(sp->remedies->entries(), QStringList{u"TABACUM"_qs});
+        pick(sp->specialties, u"Addictologie"_s);
+        QCOMPARE(sp->countLine->caption(), u"1 remède trouvé\r\ndans la spécialité:"_s);
+        QCOMPARE(sp->remedies->entries(), QStringList{u"TABACUM"_s});
         settle(sp->sheet);
         QVERIFY(openings.isEmpty());
 
         // A remedy click on a listed remedy raises the window, after the step.
         WarningState& state = w->warnings();
-        const int tabacum = remedy(u"TABACUM"_qs);
-        pick(sp->remedies, u"TABACUM"_qs);
+        const int tabacum = remedy(u"TABACUM"_s);
+        pick(sp->remedies, u"TABACUM"_s);
         QVERIFY(state.pendingSpecialtyPage);
         QVERIFY(!state.pendingWordPages);
         QVERIFY(openings.isEmpty());
@@ -373,19 +375,19 @@ private slots:
     void aListedRemedyOnSpecialtiesLeavesNoWindowDueOnWords()
     {
         click(w->selectors[2]);
-        pick(sp->specialties, u"Système nerveux"_qs);
+        pick(sp->specialties, u"Système nerveux"_s);
         settle(sp->sheet);
-        pick(sp->remedies, u"AGARICUS MUSCARIUS"_qs);
+        pick(sp->remedies, u"AGARICUS MUSCARIUS"_s);
         QCOMPARE(sp->sheet->warning->caption(),
-                 w->table().listWarning[remedy(u"AGARICUS MUSCARIUS"_qs)]);
+                 w->table().listWarning[remedy(u"AGARICUS MUSCARIUS"_s)]);
         settle(sp->sheet);
         QCOMPARE(openings.size(), 1);
 
         click(w->selectors[1]);
         clickLetter(u'N');
-        pick(kp->words, u"nerf"_qs);
+        pick(kp->words, u"nerf"_s);
         settle(kp->sheet);
-        pick(kp->remedies, u"ACTAEA RACEMOSA"_qs);
+        pick(kp->remedies, u"ACTAEA RACEMOSA"_s);
         settle(kp->sheet);
         QCOMPARE(openings.size(), 1);
     }
@@ -398,20 +400,20 @@ private slots:
             window.silence->click();
         });
         clickLetter(u'N');
-        pick(kp->words, u"nerf"_qs);
+        pick(kp->words, u"nerf"_s);
         settle(kp->sheet);
-        pick(kp->remedies, u"BELLADONNA"_qs);
+        pick(kp->remedies, u"BELLADONNA"_s);
         settle(kp->sheet);
         QCOMPARE(openings.size(), 1);
         QVERIFY(w->warnings().silenced);
 
-        pick(kp->remedies, u"ACONITUM NAPELLUS"_qs);
+        pick(kp->remedies, u"ACONITUM NAPELLUS"_s);
         QVERIFY(!kp->sheet->warning->caption().isEmpty());
         settle(kp->sheet);
         click(w->selectors[2]);
-        pick(sp->specialties, u"Addictologie"_qs);
+        pick(sp->specialties, u"Addictologie"_s);
         settle(sp->sheet);
-        pick(sp->remedies, u"TABACUM"_qs);
+        pick(sp->remedies, u"TABACUM"_s);
         QVERIFY(!sp->sheet->warning->caption().isEmpty());
         settle(sp->sheet);
         QCOMPARE(openings.size(), 1);
@@ -424,29 +426,29 @@ private slots:
     {
         auto table = std::make_unique<refdata::RemedyTable>();
         table->count = 2;
-        QString body = u"toux: Pédiatrie: la toux"_qs;
+        QString body = u"toux: Pédiatrie: la toux"_s;
         for (int k = 0; k < 12; ++k)
-            body += u", Toux"_qs;
-        const QStringList fields[] = {{u"ALPHA"_qs,
+            body += u", Toux"_s;
+        const QStringList fields[] = {{u"ALPHA"_s,
                                        {},
                                        {},
-                                       u"Pédiatrie."_qs,
+                                       u"Pédiatrie."_s,
                                        body,
-                                       u" toux pédiatrie "_qs,
-                                       u"+"_qs,
-                                       u"5 CH"_qs,
-                                       u"."_qs,
+                                       u" toux pédiatrie "_s,
+                                       u"+"_s,
+                                       u"5 CH"_s,
+                                       u"."_s,
                                        {},
                                        {}},
-                                      {u"BETA"_qs,
+                                      {u"BETA"_s,
                                        {},
                                        {},
-                                       u"Autres."_qs,
-                                       u"Autres: rien."_qs,
-                                       u" beta "_qs,
-                                       u"++"_qs,
-                                       u"TM"_qs,
-                                       u"."_qs,
+                                       u"Autres."_s,
+                                       u"Autres: rien."_s,
+                                       u" beta "_s,
+                                       u"++"_s,
+                                       u"TM"_s,
+                                       u"."_s,
                                        {},
                                        {}}};
         for (int i = 0; i < 2; ++i) {
@@ -457,7 +459,7 @@ private slots:
             for (int c = 0; c < 11; ++c)
                 (*columns[c])[i] = fields[i][c];
         }
-        const refdata::KeywordList words = {u"pédiatrie"_qs, u"toux"_qs, u"zéro"_qs,
+        const refdata::KeywordList words = {u"pédiatrie"_s, u"toux"_s, u"zéro"_s,
                                             QString(3, QChar(0))};
         WarningState state;
         QWidget container;
@@ -476,39 +478,39 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&other));
 
         // Thirteen "toux" after the first character: only the first ten turn red.
-        pick(page.words, u"toux"_qs);
+        pick(page.words, u"toux"_s);
         settle(page.sheet);
         const QString text = page.sheet->body->text();
         const QList<Run> red = redRuns(page.sheet->body);
-        QCOMPARE(occurrences(text, u"toux"_qs).size(), 13);
+        QCOMPARE(occurrences(text, u"toux"_s).size(), 13);
         QCOMPARE(red.size(), 10);
-        QCOMPARE(red.front().offset, occurrences(text, u"toux"_qs).front());
+        QCOMPARE(red.front().offset, occurrences(text, u"toux"_s).front());
         QVERIFY(text.startsWith(u"toux"));
-        QCOMPARE(red.back().offset, occurrences(text, u"toux"_qs).at(9));
+        QCOMPARE(red.back().offset, occurrences(text, u"toux"_s).at(9));
 
         // Red on a heading keeps its emphasis.
-        pick(page.words, u"pédiatrie"_qs);
+        pick(page.words, u"pédiatrie"_s);
         settle(page.sheet);
         const QList<Run> heading = redRuns(page.sheet->body);
         QCOMPARE(heading.size(), 1);
-        QCOMPARE(heading[0].text, u"Pédiatrie"_qs);
+        QCOMPARE(heading[0].text, u"Pédiatrie"_s);
         QVERIFY(heading[0].bold);
 
         // No remedy: "0" with the plural, the sheet as it was.
-        pick(page.words, u"zéro"_qs);
-        QCOMPARE(page.countLine->caption(), u"0 remèdes trouvés\r\npour:"_qs);
+        pick(page.words, u"zéro"_s);
+        QCOMPARE(page.countLine->caption(), u"0 remèdes trouvés\r\npour:"_s);
         QCOMPARE(page.remedies->count(), 0);
-        QCOMPARE(page.sheet->nameLabel->caption(), u" ALPHA "_qs);
+        QCOMPARE(page.sheet->nameLabel->caption(), u" ALPHA "_s);
         QVERIFY(page.sheet->warning->caption().isEmpty());
         settle(page.sheet);
         QVERIFY(redRuns(page.sheet->body).isEmpty());
 
-        pick(specialties.specialties, u"Urologie"_qs);
-        QCOMPARE(specialties.countLine->caption(), u"0 remèdes trouvés\r\ndans la spécialité:"_qs);
+        pick(specialties.specialties, u"Urologie"_s);
+        QCOMPARE(specialties.countLine->caption(), u"0 remèdes trouvés\r\ndans la spécialité:"_s);
         QVERIFY(specialties.sheet->nameLabel->caption().isEmpty());
         settle(specialties.sheet);
-        pick(specialties.specialties, u"Pédiatrie"_qs);
-        QCOMPARE(specialties.remedies->entries(), QStringList{u"ALPHA"_qs});
+        pick(specialties.specialties, u"Pédiatrie"_s);
+        QCOMPARE(specialties.remedies->entries(), QStringList{u"ALPHA"_s});
         settle(specialties.sheet);
         QVERIFY(openings.isEmpty());
     }

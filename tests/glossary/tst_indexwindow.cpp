@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QWindow>
 
+using namespace Qt::StringLiterals;
+
 using glossary::IndexWindow;
 
 namespace {
@@ -83,12 +85,12 @@ class TestIndexWindow : public QObject
     {
         QVERIFY(w->showsInformation());
         QVERIFY(w->infoPanel->isVisible());
-        QCOMPARE(w->viewButton->text(), u"Accéder au glossaire"_qs);
+        QCOMPARE(w->viewButton->text(), u"Accéder au glossaire"_s);
         QCOMPARE(QApplication::focusWidget(), w->foc);
         verifyLetters(1);
         QCOMPARE(w->termList->count(), 57);
-        QCOMPARE(w->termList->item(0)->text(), u"achilléen"_qs);
-        QCOMPARE(w->termList->item(56)->text(), u"avulsion"_qs);
+        QCOMPARE(w->termList->item(0)->text(), u"achilléen"_s);
+        QCOMPARE(w->termList->item(56)->text(), u"avulsion"_s);
         QCOMPARE(w->termList->selectedIndex(), -1);
         QVERIFY(w->definition->caption().isEmpty());
         QVERIFY(w->rule->isHidden());
@@ -99,9 +101,9 @@ private slots:
     {
         ui::installFonts();
         QVERIFY(QFile::copy(QStringLiteral(VITRALIS_DATA_DIR "/../documents/Liste.rtf"),
-                            folder.filePath(u"Liste.rtf"_qs)));
+                            folder.filePath(u"Liste.rtf"_s)));
         mainWindow.resize(600, 400);
-        mainButton = new QPushButton(u"Infos  et Glossaire"_qs, &mainWindow);
+        mainButton = new QPushButton(u"Infos  et Glossaire"_s, &mainWindow);
         connect(mainButton, &QPushButton::clicked, this, [this] { ++mainClicks; });
         mainWindow.show();
         QVERIFY(QTest::qWaitForWindowActive(&mainWindow));
@@ -123,11 +125,11 @@ private slots:
     void opensOnTheInformationView()
     {
         verifyFresh();
-        QCOMPARE(w->objectName(), u"Frm31Index"_qs);
+        QCOMPARE(w->objectName(), u"Frm31Index"_s);
         QCOMPARE(w->windowTitle(),
-                 u"Informations - Glossaire des mots utilisés dans le logiciel"_qs);
-        QCOMPARE(w->viewButton->toolTip(), u"Index des mots utilisés"_qs);
-        QCOMPARE(w->closeButton->text(), u"Fermer"_qs);
+                 u"Informations - Glossaire des mots utilisés dans le logiciel"_s);
+        QCOMPARE(w->viewButton->toolTip(), u"Index des mots utilisés"_s);
+        QCOMPARE(w->closeButton->text(), u"Fermer"_s);
         QCOMPARE(w->palette().color(QPalette::Window), QColor(Qt::white));
         // The information document was read from the start folder.
         QVERIFY(w->information->isVisible());
@@ -150,8 +152,8 @@ private slots:
         QCOMPARE(w->letters[0]->geometry(), QRect(16, 12, 23, 23));
         QCOMPARE(w->letters[12]->geometry(), QRect(352, 12, 23, 23));
         QCOMPARE(w->letters[13]->geometry(), QRect(16, 40, 23, 23));
-        QCOMPARE(w->letters[25]->caption(), u"Z"_qs);
-        QCOMPARE(w->letters[25]->objectName(), u"Lab(26)"_qs);
+        QCOMPARE(w->letters[25]->caption(), u"Z"_s);
+        QCOMPARE(w->letters[25]->objectName(), u"Lab(26)"_s);
     }
 
     void isAFixedDialogThatLeavesTheMainWindowFree()
@@ -180,15 +182,15 @@ private slots:
     void aSecondRequestBringsTheOpenWindowForward()
     {
         clickLetter('Z');
-        clickTerm(u"zona"_qs);
+        clickTerm(u"zona"_s);
         mainWindow.activateWindow();
         QVERIFY(waitUntilActive(&mainWindow));
         QCOMPARE(IndexWindow::showWindow(startFolder(), &mainWindow), w.data());
         QVERIFY(waitUntilActive(w));
         QCOMPARE(IndexWindow::openWindow(), w.data());
         QVERIFY(marked(26));
-        QCOMPARE(w->termList->entries(), QStringList({u"zona"_qs, u"zostérien"_qs}));
-        QCOMPARE(w->termList->selectedEntry(), u"zona"_qs);
+        QCOMPARE(w->termList->entries(), QStringList({u"zona"_s, u"zostérien"_s}));
+        QCOMPARE(w->termList->selectedEntry(), u"zona"_s);
         QVERIFY(w->definition->caption().startsWith(u"Éruption douloureuse"));
         QVERIFY(w->findChildren<IndexWindow*>().isEmpty());
         QCOMPARE(mainWindow.findChildren<IndexWindow*>().size(), 1);
@@ -199,22 +201,22 @@ private slots:
         click(w->viewButton);
         QVERIFY(!w->showsInformation());
         QVERIFY(w->termList->isVisible() && w->letters[0]->isVisible());
-        QCOMPARE(w->viewButton->text(), u"Informations produits"_qs);
+        QCOMPARE(w->viewButton->text(), u"Informations produits"_s);
         QCOMPARE(QApplication::focusWidget(), w->foc);
 
         clickLetter('C');
-        clickTerm(u"coronaire"_qs);
+        clickTerm(u"coronaire"_s);
         const QStringList list = w->termList->entries();
         const QString definition = w->definition->caption();
         click(w->viewButton);
         QVERIFY(w->showsInformation());
-        QCOMPARE(w->viewButton->text(), u"Accéder au glossaire"_qs);
+        QCOMPARE(w->viewButton->text(), u"Accéder au glossaire"_s);
         QCOMPARE(QApplication::focusWidget(), w->foc);
         click(w->viewButton);
         QVERIFY(!w->showsInformation());
         verifyLetters(3);
         QCOMPARE(w->termList->entries(), list);
-        QCOMPARE(w->termList->selectedEntry(), u"coronaire"_qs);
+        QCOMPARE(w->termList->selectedEntry(), u"coronaire"_s);
         QCOMPARE(w->definition->caption(), definition);
         QVERIFY(w->rule->isVisible());
     }
@@ -224,14 +226,14 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), w->foc);
         QTest::keyClick(w->foc, Qt::Key_Space);
         QVERIFY(!w->showsInformation());
-        QCOMPARE(w->viewButton->text(), u"Informations produits"_qs);
+        QCOMPARE(w->viewButton->text(), u"Informations produits"_s);
         QCOMPARE(QApplication::focusWidget(), w->foc);
         // After a letter click the focus is back on the holder.
         clickLetter('P');
         QCOMPARE(QApplication::focusWidget(), w->foc);
         QTest::keyClick(w->foc, Qt::Key_Space);
         QVERIFY(w->showsInformation());
-        QCOMPARE(w->viewButton->text(), u"Accéder au glossaire"_qs);
+        QCOMPARE(w->viewButton->text(), u"Accéder au glossaire"_s);
         QTest::keyClick(w->foc, Qt::Key_Space);
         QVERIFY(!w->showsInformation());
         QVERIFY(marked(16));
@@ -244,20 +246,20 @@ private slots:
         verifyLetters(5);
         QStringList e = w->termList->entries();
         QCOMPARE(e.size(), 19);
-        QCOMPARE(e.first(), u"eczéma"_qs);
-        QCOMPARE(e.last(), u"extrasystole"_qs);
-        const int enuresis = int(e.indexOf(u"enurésie"_qs));
+        QCOMPARE(e.first(), u"eczéma"_s);
+        QCOMPARE(e.last(), u"extrasystole"_s);
+        const int enuresis = int(e.indexOf(u"enurésie"_s));
         QCOMPARE(e.mid(enuresis, 7),
-                 QStringList({u"enurésie"_qs, u"énurésie"_qs, u"épicondylite"_qs, u"épilepsie"_qs,
-                              u"épistaxis"_qs, u"érysipèle"_qs, u"érythème"_qs}));
+                 QStringList({u"enurésie"_s, u"énurésie"_s, u"épicondylite"_s, u"épilepsie"_s,
+                              u"épistaxis"_s, u"érysipèle"_s, u"érythème"_s}));
         clickLetter('O');
         verifyLetters(15);
         const QStringList o = w->termList->entries();
         QCOMPARE(o.size(), 26);
-        QVERIFY(o.indexOf(u"œdémateux"_qs) >= 0);
-        QCOMPARE(o.indexOf(u"oedème"_qs), o.indexOf(u"œdémateux"_qs) + 1);
+        QVERIFY(o.indexOf(u"œdémateux"_s) >= 0);
+        QCOMPARE(o.indexOf(u"oedème"_s), o.indexOf(u"œdémateux"_s) + 1);
         clickLetter('Z');
-        QCOMPARE(w->termList->entries(), QStringList({u"zona"_qs, u"zostérien"_qs}));
+        QCOMPARE(w->termList->entries(), QStringList({u"zona"_s, u"zostérien"_s}));
         clickLetter('A');
         verifyLetters(1);
         QCOMPARE(w->termList->count(), 57);
@@ -280,7 +282,7 @@ private slots:
         click(w->viewButton);
         for (char letter : {'J', 'W', 'X', 'Y'}) {
             clickLetter('B');
-            clickTerm(u"bulle"_qs);
+            clickTerm(u"bulle"_s);
             QVERIFY(!w->definition->caption().isEmpty());
             clickLetter(letter);
             QCOMPARE(w->termList->count(), 0);
@@ -295,17 +297,17 @@ private slots:
     {
         click(w->viewButton);
         clickLetter('C');
-        const QString first = u"Artère coronaire, qui porte le sang dans le coeur."_qs;
-        clickTerm(u"coronaire"_qs, 1);
+        const QString first = u"Artère coronaire, qui porte le sang dans le coeur."_s;
+        clickTerm(u"coronaire"_s, 1);
         QCOMPARE(w->definition->caption(), first);
         QVERIFY(w->rule->isVisible());
-        clickTerm(u"coronaire"_qs, 0);
+        clickTerm(u"coronaire"_s, 0);
         QCOMPARE(w->definition->caption(), first);
         // Whole terms only: "bulle" is not taken for "bulleux", nor "bulleux" for "bulle".
         clickLetter('B');
-        clickTerm(u"bulle"_qs);
+        clickTerm(u"bulle"_s);
         const QString bulle = w->definition->caption();
-        clickTerm(u"bulleux"_qs);
+        clickTerm(u"bulleux"_s);
         QVERIFY(w->definition->caption() != bulle);
         QVERIFY(w->definition->caption().startsWith(u"Qui présente des bulles"));
         // The longest definition wraps inside the label's box.
@@ -329,9 +331,9 @@ private slots:
     {
         click(w->viewButton);
         clickLetter('A');
-        clickTerm(u"acné"_qs);
-        w->termList->addEntry(u"absent"_qs);
-        clickTerm(u"absent"_qs);
+        clickTerm(u"acné"_s);
+        w->termList->addEntry(u"absent"_s);
+        clickTerm(u"absent"_s);
         QVERIFY(w->definition->caption().isEmpty());
         QVERIFY(w->rule->isVisible());
     }
@@ -340,13 +342,13 @@ private slots:
     {
         click(w->viewButton);
         clickLetter('M');
-        clickTerm(u"migraine"_qs);
+        clickTerm(u"migraine"_s);
         QVERIFY(w->rule->isVisible());
         clickLetter('M');
         QVERIFY(w->definition->caption().isEmpty());
         QVERIFY(w->rule->isHidden());
         QCOMPARE(w->termList->selectedIndex(), -1);
-        QVERIFY(w->termList->entries().contains(u"migraine"_qs));
+        QVERIFY(w->termList->entries().contains(u"migraine"_s));
         verifyLetters(13);
     }
 
@@ -359,25 +361,25 @@ private slots:
         QTest::keyClick(w->termList, Qt::Key_Down);
         QCOMPARE(w->termList->selectedEntry(), d[0]);
         QCOMPARE(w->definition->caption(),
-                 u"Perte de calcium des os, qui deviennent plus fragiles."_qs);
+                 u"Perte de calcium des os, qui deviennent plus fragiles."_s);
         QVERIFY(w->rule->isVisible());
         QTest::keyClick(w->termList, Qt::Key_Down);
         QCOMPARE(w->termList->selectedEntry(), d[1]);
-        QCOMPARE(w->definition->caption(), u"Action d'avaler."_qs);
+        QCOMPARE(w->definition->caption(), u"Action d'avaler."_s);
         QTest::keyClick(w->termList, Qt::Key_End);
-        QCOMPARE(w->termList->selectedEntry(), u"dysurie"_qs);
+        QCOMPARE(w->termList->selectedEntry(), u"dysurie"_s);
         QCOMPARE(w->definition->caption(),
-                 u"Difficulté à uriner, avec un jet faible ou des brûlures."_qs);
+                 u"Difficulté à uriner, avec un jet faible ou des brûlures."_s);
         QTest::keyClick(w->termList, Qt::Key_Up);
-        QCOMPARE(w->termList->selectedEntry(), u"dyspnée"_qs);
-        QCOMPARE(w->definition->caption(), u"Difficulté à respirer, essoufflement."_qs);
+        QCOMPARE(w->termList->selectedEntry(), u"dyspnée"_s);
+        QCOMPARE(w->definition->caption(), u"Difficulté à respirer, essoufflement."_s);
     }
 
     void closingDestroysAndReopeningStartsAfresh()
     {
         click(w->viewButton);
         clickLetter('H');
-        clickTerm(u"hoquet"_qs);
+        clickTerm(u"hoquet"_s);
         click(w->closeButton);
         QTRY_VERIFY(!w);
         QVERIFY(!IndexWindow::openWindow());

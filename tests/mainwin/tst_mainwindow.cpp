@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QUrl>
 
+using namespace Qt::StringLiterals;
+
 using namespace mainwin;
 
 namespace {
@@ -44,7 +46,7 @@ class TestMainWindow : public QObject
 
     ProgramValues values() const
     {
-        return {folder.path() + u'/', u"1.40"_qs, u"https://vitralis.example.org/"_qs};
+        return {folder.path() + u'/', u"1.40"_s, u"https://vitralis.example.org/"_s};
     }
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
@@ -53,7 +55,7 @@ private slots:
     {
         ui::installFonts();
         QFile::copy(QStringLiteral(VITRALIS_DATA_DIR "/../documents/Licencebis.rtf"),
-                    folder.filePath(u"Licencebis.rtf"_qs));
+                    folder.filePath(u"Licencebis.rtf"_s));
         w = std::make_unique<MainWindow>(values());
         w->load();
         QVERIFY(!w->isVisible()); // shown by the start-up step, 200 ms later
@@ -64,16 +66,16 @@ private slots:
 
     void startsOnRemedyZeroAsPlainText()
     {
-        QCOMPARE(w->objectName(), u"FrmHomeo"_qs);
-        QCOMPARE(w->windowTitle(), u"Vitralis"_qs);
+        QCOMPARE(w->objectName(), u"FrmHomeo"_s);
+        QCOMPARE(w->windowTitle(), u"Vitralis"_s);
         QCOMPARE(w->minimumSize(), w->maximumSize());
         QCOMPARE(w->remedyNames->count(), 378);
         QCOMPARE(w->keywordPage->words->count(), 936);
         QCOMPARE(w->remedyNames->selectedIndex(), -1);
-        QCOMPARE(w->sheet->nameLabel->caption(), u" ABIES CANADENSIS "_qs);
-        QCOMPARE(w->sheet->frenchName->caption(), u"Sapin du canada"_qs);
-        QCOMPARE(w->sheet->rating->caption(), u"."_qs);
-        QCOMPARE(w->sheet->dilution->caption(), u"TM"_qs);
+        QCOMPARE(w->sheet->nameLabel->caption(), u" ABIES CANADENSIS "_s);
+        QCOMPARE(w->sheet->frenchName->caption(), u"Sapin du canada"_s);
+        QCOMPARE(w->sheet->rating->caption(), u"."_s);
+        QCOMPARE(w->sheet->dilution->caption(), u"TM"_s);
         QCOMPARE(w->sheet->body->text(), w->table().indications[0]);
         QVERIFY(!w->sheet->body->toHtml().contains(u"font-weight:700"));
         QCOMPARE(QApplication::focusWidget(), w->remedyNames);
@@ -82,7 +84,7 @@ private slots:
             QVERIFY(!w->pages[k]->isVisible() && !w->pages[k]->isEnabled());
         // The reduced sheets start empty, with their marks at ".".
         QVERIFY(w->keywordPage->sheet->nameLabel->caption().isEmpty());
-        QCOMPARE(w->keywordPage->sheet->listClass->caption(), u"."_qs);
+        QCOMPARE(w->keywordPage->sheet->listClass->caption(), u"."_s);
     }
 
     void selectorsSwitchPagesAndFocus()
@@ -112,20 +114,20 @@ private slots:
     void pagesKeepTheirContents()
     {
         click(w->selectors[3]);
-        QTest::keyClicks(w->wordSearchPage->word1, u"toux"_qs);
+        QTest::keyClicks(w->wordSearchPage->word1, u"toux"_s);
         click(w->selectors[0]);
         click(w->selectors[3]);
-        QCOMPARE(w->wordSearchPage->word1->text(), u"toux"_qs);
+        QCOMPARE(w->wordSearchPage->word1->text(), u"toux"_s);
         w->wordSearchPage->word1->clear();
     }
 
     void aboutPageTexts()
     {
         click(w->selectors[4]);
-        QCOMPARE(w->about->title->caption(), u"Vitralis "_qs);
-        QCOMPARE(w->about->version->caption(), u"1.40"_qs);
+        QCOMPARE(w->about->title->caption(), u"Vitralis "_s);
+        QCOMPARE(w->about->version->caption(), u"1.40"_s);
         QCOMPARE(w->about->version->backgroundColor(), QColor(0xE0, 0xE0, 0xE0));
-        const QStringList lines = w->about->disclaimer->caption().split(u"\r\n"_qs);
+        const QStringList lines = w->about->disclaimer->caption().split(u"\r\n"_s);
         QCOMPARE(lines.size(), 7);
         const int blanks[] = {19, 22, 22, 20, 0, 0, 0};
         for (int i = 0; i < 7; ++i) {
@@ -134,19 +136,19 @@ private slots:
         }
         QCOMPARE(
             lines[0].trimmed(),
-            u"Créé par le docteur  Velmarin, l'homéopathie est considérée  comme une  médecine douce."_qs);
+            u"Créé par le docteur  Velmarin, l'homéopathie est considérée  comme une  médecine douce."_s);
         QCOMPARE(lines[6], u"son  médecin  qui  seul  est  habilité  à  mettre  en  oeuvre  un  "
                            u"traitement  adapté  "
-                           u"à  votre  cas  personnel."_qs);
+                           u"à  votre  cas  personnel."_s);
         auto caption = [&](const char* name) {
             return w->pages[4]->findChild<ui::Label*>(QString::fromLatin1(name))->caption();
         };
-        QCOMPARE(caption("LblInventaire1"), u" Inventaire alphabétique et description des "_qs);
-        QCOMPARE(caption("LblInventaire2"), u"       principaux remèdes homéopathiques."_qs);
-        QCOMPARE(caption("Lbl377"), u"377"_qs);
-        QCOMPARE(caption("LblAproposDu"), u"A propos du"_qs);
+        QCOMPARE(caption("LblInventaire1"), u" Inventaire alphabétique et description des "_s);
+        QCOMPARE(caption("LblInventaire2"), u"       principaux remèdes homéopathiques."_s);
+        QCOMPARE(caption("Lbl377"), u"377"_s);
+        QCOMPARE(caption("LblAproposDu"), u"A propos du"_s);
         QVERIFY(caption("LblDescription").startsWith(u"Le Vitralis est un logiciel d'information"));
-        QCOMPARE(w->about->site->text(), u"Site internet"_qs);
+        QCOMPARE(w->about->site->text(), u"Site internet"_s);
         // The licence document was read from the start folder.
         QVERIFY(!w->about->licence->text().contains(u"introuvable"));
         QVERIFY(w->about->licence->document()->blockCount() > 3);
@@ -155,7 +157,7 @@ private slots:
     void aMissingLicenceLeavesANotice()
     {
         QTemporaryDir empty;
-        MainWindow other({empty.path() + u'/', u"1.40"_qs, QString()});
+        MainWindow other({empty.path() + u'/', u"1.40"_s, QString()});
         other.load();
         QVERIFY(other.about->licence->text().contains(u"Licencebis.rtf"));
         QVERIFY(other.about->licence->text().contains(u"introuvable"));
@@ -164,11 +166,11 @@ private slots:
     void siteButtonOpensTheWebPage()
     {
         UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(u"https"_qs, &catcher, "open");
+        QDesktopServices::setUrlHandler(u"https"_s, &catcher, "open");
         click(w->selectors[4]);
         click(w->about->site);
-        QDesktopServices::unsetUrlHandler(u"https"_qs);
-        QCOMPARE(catcher.urls, QList<QUrl>{QUrl(u"https://vitralis.example.org/"_qs)});
+        QDesktopServices::unsetUrlHandler(u"https"_s);
+        QCOMPARE(catcher.urls, QList<QUrl>{QUrl(u"https://vitralis.example.org/"_s)});
         QCOMPARE(QApplication::focusWidget(), w->foc);
     }
 
@@ -178,21 +180,21 @@ private slots:
         QCOMPARE(at.x(), 660.0);
         QCOMPARE(at.y(), 131.25);
         QCOMPARE(WindowHeightTwips, 10995.0);
-        QCOMPARE(countLine(1, u"pour:"_qs), u"1 remède trouvé\r\npour:"_qs);
-        QCOMPARE(countLine(0, u"pour:"_qs), u"0 remèdes trouvés\r\npour:"_qs);
+        QCOMPARE(countLine(1, u"pour:"_s), u"1 remède trouvé\r\npour:"_s);
+        QCOMPARE(countLine(0, u"pour:"_s), u"0 remèdes trouvés\r\npour:"_s);
     }
 
     void theIndexButtonOpensTheGlossaryBesideTheWindow()
     {
         click(w->indexButton);
-        QWidget* glossary = w->findChild<QWidget*>(u"Frm31Index"_qs);
+        QWidget* glossary = w->findChild<QWidget*>(u"Frm31Index"_s);
         QVERIFY(glossary && glossary->isVisible() && !glossary->isModal());
         click(w->indexButton); // a second request brings the same window forward
-        QCOMPARE(w->findChildren<QWidget*>(u"Frm31Index"_qs).size(), 1);
+        QCOMPARE(w->findChildren<QWidget*>(u"Frm31Index"_s).size(), 1);
         click(w->selectors[1]); // the main window stays usable meanwhile
         QCOMPARE(w->currentPage(), 1);
         glossary->close();
-        QTRY_VERIFY(w->findChildren<QWidget*>(u"Frm31Index"_qs).isEmpty());
+        QTRY_VERIFY(w->findChildren<QWidget*>(u"Frm31Index"_s).isEmpty());
     }
 
     void everyControlHasANameToBeRead()

@@ -10,16 +10,18 @@
 #include <QTest>
 #include <QTextBlock>
 
+using namespace Qt::StringLiterals;
+
 using namespace mainwin;
 
 namespace {
 
 const QString ListText1 =
     u"ATTENTION! Ce produit est classé en liste I, il présente un risque d'accident "
-    u"thérapeutique. La prise de ce produit nécessite une surveillance médicale."_qs;
+    u"thérapeutique. La prise de ce produit nécessite une surveillance médicale."_s;
 const QString ListText3 =
     u"ATTENTION! Ce produit est un stupéfiant, il présente un risque d'accident "
-    u"thérapeutique. La prise de ce produit nécessite une surveillance médicale."_qs;
+    u"thérapeutique. La prise de ce produit nécessite une surveillance médicale."_s;
 
 // The look of the character at `offset` of the box's text.
 QTextCharFormat formatAt(ui::RichTextBox* box, int offset)
@@ -88,7 +90,7 @@ private slots:
         WarningWindow::setInterceptor(
             [this](WarningWindow& window) { opened << window.message->caption(); });
         w = std::make_unique<MainWindow>(
-            ProgramValues{folder.path() + u'/', u"1.40"_qs, QString()});
+            ProgramValues{folder.path() + u'/', u"1.40"_s, QString()});
         w->load();
         QTRY_VERIFY(w->isVisible());
         w->activateWindow();
@@ -99,11 +101,11 @@ private slots:
     void headingsOpenParagraphsOnce()
     {
         const FormattedText f = formatIndications(
-            u"Pédiatrie: Enfant. Autres: Vers. autres: encore. Voir la nutrition: régime."_qs);
+            u"Pédiatrie: Enfant. Autres: Vers. autres: encore. Voir la nutrition: régime."_s);
         QCOMPARE(
             f.text,
             u"Pédiatrie: Enfant. \r\n\r\nAutres: Vers. autres: encore. Voir la \r\n\r\nnutrition: "
-            u"régime."_qs);
+            u"régime."_s);
         // "Nutrition:" is emphasised before "Pédiatrie:", and "Autres:" last.
         QCOMPARE(f.ranges.size(), 3);
         QCOMPARE(f.ranges[0].start, int(f.text.indexOf(u"nutrition:")));
@@ -117,60 +119,60 @@ private slots:
 
     void abrotanumIsLaidOutInThreeParagraphs()
     {
-        pick(u"ABROTANUM"_qs);
-        QCOMPARE(w->sheet->nameLabel->caption(), u" ABROTANUM "_qs);
-        QCOMPARE(w->sheet->frenchName->caption(), u"Aurône mâle"_qs);
-        QCOMPARE(w->sheet->specialties->caption(), u"Pédiatrie. Rhumatologie. Autres."_qs);
+        pick(u"ABROTANUM"_s);
+        QCOMPARE(w->sheet->nameLabel->caption(), u" ABROTANUM "_s);
+        QCOMPARE(w->sheet->frenchName->caption(), u"Aurône mâle"_s);
+        QCOMPARE(w->sheet->specialties->caption(), u"Pédiatrie. Rhumatologie. Autres."_s);
         QCOMPARE(w->sheet->body->text(), u"Pédiatrie: Problèmes d'assimilations déficientes chez "
                                          u"l'enfant. Troubles digestifs de "
                                          u"l'enfant, amaigrissement. \r\n\r\nRhumatologie: Goutte "
                                          u"et rhumatisme. \r\n\r\nAutres: "
-                                         u"Engelures, vers intestinaux."_qs);
-        checkStyles({u"Pédiatrie:"_qs, u"Rhumatologie:"_qs, u"Autres:"_qs});
+                                         u"Engelures, vers intestinaux."_s);
+        checkStyles({u"Pédiatrie:"_s, u"Rhumatologie:"_s, u"Autres:"_s});
     }
 
     void headingsAreFoundWhateverTheirCase()
     {
-        pick(u"ZINGIBER OFFICINALE"_qs);
+        pick(u"ZINGIBER OFFICINALE"_s);
         const QString zingiber = w->sheet->body->text();
         const int orl = int(zingiber.indexOf(u"ORL:"));
         QVERIFY(orl > 0);
-        QCOMPARE(zingiber.mid(orl - 4, 4), u"\r\n\r\n"_qs);
+        QCOMPARE(zingiber.mid(orl - 4, 4), u"\r\n\r\n"_s);
         QVERIFY(isHeading(formatAt(w->sheet->body, orl)));
 
-        pick(u"TABACUM"_qs);
+        pick(u"TABACUM"_s);
         QVERIFY(w->sheet->body->text().startsWith(u"Addictologie:"));
         QVERIFY(isHeading(formatAt(w->sheet->body, 0)));
         // Nothing of the previous remedy's look is left.
-        pick(u"ABIES CANADENSIS"_qs);
-        checkStyles({u"Gastro-entérologie:"_qs});
+        pick(u"ABIES CANADENSIS"_s);
+        checkStyles({u"Gastro-entérologie:"_s});
     }
 
     void keyboardMovesShowRemediesToo()
     {
-        pick(u"ABIES CANADENSIS"_qs);
+        pick(u"ABIES CANADENSIS"_s);
         QTest::keyClick(w->remedyNames, Qt::Key_Down);
-        QCOMPARE(w->sheet->nameLabel->caption(), u" ABROTANUM "_qs);
+        QCOMPARE(w->sheet->nameLabel->caption(), u" ABROTANUM "_s);
     }
 
     void listedRemediesWarn()
     {
         w->warnings().silenced = false;
-        pick(u"ACONITUM NAPELLUS"_qs);
+        pick(u"ACONITUM NAPELLUS"_s);
         QVERIFY(opened.isEmpty()); // the window waits for the timer
         QTRY_COMPARE(opened.size(), 1);
         QCOMPARE(
             opened[0],
             u"ATTENTION! L'aconit est l'un des poisons les plus violents et les plus puissants que "
-            u"l'on connaisse. N'utiliser que sous contrôle médical."_qs);
+            u"l'on connaisse. N'utiliser que sous contrôle médical."_s);
         QCOMPARE(w->sheet->warning->caption(), ListText1);
         QCOMPARE(QApplication::focusWidget(), w->remedyNames);
 
-        pick(u"OPIUM"_qs);
+        pick(u"OPIUM"_s);
         QTRY_COMPARE(opened.size(), 2);
         QCOMPARE(w->sheet->warning->caption(), ListText3);
 
-        pick(u"ABIES CANADENSIS"_qs);
+        pick(u"ABIES CANADENSIS"_s);
         QCOMPARE(w->sheet->warning->caption(), ListText3); // until the timer fires
         QTRY_VERIFY(w->sheet->warning->caption().isEmpty());
         QTest::qWait(30);
@@ -181,17 +183,17 @@ private slots:
     {
         w->warnings().silenced = false;
         WarningWindow window(w->warnings());
-        QCOMPARE(window.windowTitle(), u"Information"_qs);
+        QCOMPARE(window.windowTitle(), u"Information"_s);
         QCOMPARE(window.silenceCaption->caption(),
-                 u"Ne plus afficher\r\nles  messages\r\n d'avertissement."_qs);
-        QCOMPARE(window.close->text(), u"  Fermer "_qs);
+                 u"Ne plus afficher\r\nles  messages\r\n d'avertissement."_s);
+        QCOMPARE(window.close->text(), u"  Fermer "_s);
         QVERIFY(!window.silence->isChecked());
         QTest::mouseClick(window.silence, Qt::LeftButton);
         QTest::mouseClick(window.silence, Qt::LeftButton); // ticked, then cleared again
         QVERIFY(!window.silence->isChecked());
         QVERIFY(w->warnings().silenced);
 
-        pick(u"ACONITUM NAPELLUS"_qs);
+        pick(u"ACONITUM NAPELLUS"_s);
         QTRY_COMPARE(w->sheet->warning->caption(), ListText1); // the label still shows
         QTest::qWait(30);
         QVERIFY(opened.isEmpty());
@@ -201,13 +203,13 @@ private slots:
     void theWindowReallyOpensAndCloses()
     {
         WarningWindow::setInterceptor({});
-        w->warnings().warningText = u"ATTENTION! Plante toxique !"_qs;
+        w->warnings().warningText = u"ATTENTION! Plante toxique !"_s;
         bool seen = false;
         QTimer::singleShot(50, [&] {
             auto* modal = qobject_cast<WarningWindow*>(QApplication::activeModalWidget());
             QVERIFY(modal);
             seen = modal->isVisible() &&
-                   modal->message->caption() == u"ATTENTION! Plante toxique !"_qs;
+                   modal->message->caption() == u"ATTENTION! Plante toxique !"_s;
             QTest::mouseClick(modal->close, Qt::LeftButton);
         });
         WarningWindow::openModal(w->warnings(), w.get());

@@ -10,6 +10,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace refdata;
 
 namespace {
@@ -26,7 +28,7 @@ QByteArray fileBytes(const QString& name)
 QString dictionaryKey(const QString& word)
 {
     QString s = word;
-    s.replace(u"œ"_qs, u"oe"_qs).replace(u"æ"_qs, u"ae"_qs).remove(u'-');
+    s.replace(u"œ"_s, u"oe"_s).replace(u"æ"_s, u"ae"_s).remove(u'-');
     s = s.normalized(QString::NormalizationForm_D);
     QString key;
     for (QChar c : s) {
@@ -39,7 +41,7 @@ QString dictionaryKey(const QString& word)
 // Lower case, with the ligatures spelt out, so that "oedème" finds "Œdème".
 QString folded(const QString& s)
 {
-    return s.toLower().replace(u"œ"_qs, u"oe"_qs).replace(u"æ"_qs, u"ae"_qs);
+    return s.toLower().replace(u"œ"_s, u"oe"_s).replace(u"æ"_s, u"ae"_s);
 }
 
 // Whether `word` begins a word of `text` (both folded): "amygdale" occurs in
@@ -84,9 +86,9 @@ private slots:
 
     void embeddedGlossaryIsTheDataFile()
     {
-        const QByteArray bytes = embeddedResource(u"GLOSSAIRE"_qs);
+        const QByteArray bytes = embeddedResource(u"GLOSSAIRE"_s);
         QCOMPARE(bytes.size(), 38072);
-        QCOMPARE(bytes, fileBytes(u"GLOSSAIRE"_qs));
+        QCOMPARE(bytes, fileBytes(u"GLOSSAIRE"_s));
         QVERIFY(bytes.endsWith(QByteArray("\r\n\0\0\0", 5)));
         QCOMPARE(bytes.count("\r\n"), 529);
         QCOMPARE(bytes.count('\r'), 529);
@@ -99,15 +101,15 @@ private slots:
         QCOMPARE(g->count, 529);
         QCOMPARE(g->GlossaryLines.size(), 530);
         QCOMPARE(g->GlossaryLines.last(), Nuls);
-        QCOMPARE(g->terms[0], u"@achilléen@"_qs);
-        QCOMPARE(g->definitions[0], u"Relatif au tendon d'Achille."_qs);
-        QCOMPARE(g->GlossaryLines.first(), u"achilléen§Relatif au tendon d'Achille."_qs);
+        QCOMPARE(g->terms[0], u"@achilléen@"_s);
+        QCOMPARE(g->definitions[0], u"Relatif au tendon d'Achille."_s);
+        QCOMPARE(g->GlossaryLines.first(), u"achilléen§Relatif au tendon d'Achille."_s);
         for (int i = 529; i < GlossaryTable::Slots; ++i)
             QVERIFY(g->terms[i].isEmpty() && g->definitions[i].isEmpty());
         QCOMPARE(listed.size(), 57);
-        QCOMPARE(listed, termsStartingWith(u"a"_qs));
-        QCOMPARE(listed.first(), u"achilléen"_qs);
-        QCOMPARE(listed.last(), u"avulsion"_qs);
+        QCOMPARE(listed, termsStartingWith(u"a"_s));
+        QCOMPARE(listed.first(), u"achilléen"_s);
+        QCOMPARE(listed.last(), u"avulsion"_s);
     }
 
     void everyLineIsATermAndOneSentence()
@@ -125,7 +127,7 @@ private slots:
                          definition.front().isUpper() && definition.endsWith(u'.') &&
                          !definition.contains(u". "),
                      qPrintable(line));
-            QVERIFY2(!u"jwxy"_qs.contains(term.front()), qPrintable(term));
+            QVERIFY2(!u"jwxy"_s.contains(term.front()), qPrintable(term));
             if (i > 0)
                 QVERIFY2(dictionaryKey(plainTerm(g->terms[i - 1])) <= dictionaryKey(term),
                          qPrintable(term));
@@ -134,10 +136,10 @@ private slots:
 
     void lettersHoldTheirKnownTerms()
     {
-        const QStringList e = termsStartingWith(u"eé"_qs);
+        const QStringList e = termsStartingWith(u"eé"_s);
         QCOMPARE(e.size(), 19);
-        QCOMPARE(e.first(), u"eczéma"_qs);
-        QCOMPARE(e.last(), u"extrasystole"_qs);
+        QCOMPARE(e.first(), u"eczéma"_s);
+        QCOMPARE(e.last(), u"extrasystole"_s);
         int previous = -1;
         for (const char* word : {"enurésie", "énurésie", "épicondylite", "épilepsie", "épistaxis",
                                  "érysipèle", "érythème"}) {
@@ -145,17 +147,17 @@ private slots:
             QVERIFY2(at > previous, word);
             previous = at;
         }
-        const QStringList o = termsStartingWith(u"oœ"_qs);
+        const QStringList o = termsStartingWith(u"oœ"_s);
         QCOMPARE(o.size(), 26);
-        QCOMPARE(termsStartingWith(u"œ"_qs), QStringList{u"œdémateux"_qs});
-        QVERIFY(o.indexOf(u"œdémateux"_qs) < o.indexOf(u"oedème"_qs));
-        QCOMPARE(termsStartingWith(u"z"_qs), QStringList({u"zona"_qs, u"zostérien"_qs}));
-        QVERIFY(termsStartingWith(u"jwxy"_qs).isEmpty());
+        QCOMPARE(termsStartingWith(u"œ"_s), QStringList{u"œdémateux"_s});
+        QVERIFY(o.indexOf(u"œdémateux"_s) < o.indexOf(u"oedème"_s));
+        QCOMPARE(termsStartingWith(u"z"_s), QStringList({u"zona"_s, u"zostérien"_s}));
+        QVERIFY(termsStartingWith(u"jwxy"_s).isEmpty());
         // Every term is listed under one of the 22 letters that have terms.
         int underLetters = 0;
         for (QChar c = u'a'; c <= u'z'; c = QChar(c.unicode() + 1))
-            underLetters += int(termsStartingWith(c == u'e'   ? u"eé"_qs
-                                                  : c == u'o' ? u"oœ"_qs
+            underLetters += int(termsStartingWith(c == u'e'   ? u"eé"_s
+                                                  : c == u'o' ? u"oœ"_s
                                                               : QString(c))
                                     .size());
         QCOMPARE(underLetters, 529);
@@ -165,12 +167,12 @@ private slots:
     {
         QList<int> at;
         for (int i = 0; i < g->count; ++i) {
-            if (g->terms[i] == u"@coronaire@"_qs)
+            if (g->terms[i] == u"@coronaire@"_s)
                 at << i;
         }
         QCOMPARE(at.size(), 2);
         QCOMPARE(at[1], at[0] + 1);
-        QCOMPARE(g->definitions[at[0]], u"Artère coronaire, qui porte le sang dans le coeur."_qs);
+        QCOMPARE(g->definitions[at[0]], u"Artère coronaire, qui porte le sang dans le coeur."_s);
         QVERIFY(g->definitions[at[1]] != g->definitions[at[0]]);
         // No other term is there twice.
         QStringList terms;
@@ -196,7 +198,7 @@ private slots:
         }
         // A few terms explain words of the explanations themselves.
         QVERIFY2(absent.size() <= 15, qPrintable(absent.join(u' ')));
-        QVERIFY(!absent.contains(u"oedème"_qs)); // found as "œdème"
+        QVERIFY(!absent.contains(u"oedème"_s)); // found as "œdème"
     }
 
     void malformedTextsStayInsideTheTable()
@@ -207,37 +209,37 @@ private slots:
         // A line without a separator is all term; one with two keeps the second
         // in its definition; "A" is not "a"; an empty line is an empty term.
         QCOMPARE(
-            parseGlossary(u"abcès\r\nabdomen§Ventre.§Bas.\r\nAigu§x\r\n\r\nzona§y\r\n"_qs + Nuls,
+            parseGlossary(u"abcès\r\nabdomen§Ventre.§Bas.\r\nAigu§x\r\n\r\nzona§y\r\n"_s + Nuls,
                           *t, collect),
             5);
-        QCOMPARE(got, QStringList({u"abcès"_qs, u"abdomen"_qs}));
-        QCOMPARE(t->terms[0], u"@abcès@"_qs);
+        QCOMPARE(got, QStringList({u"abcès"_s, u"abdomen"_s}));
+        QCOMPARE(t->terms[0], u"@abcès@"_s);
         QVERIFY(t->definitions[0].isEmpty());
-        QCOMPARE(t->definitions[1], u"Ventre.§Bas."_qs);
-        QCOMPARE(t->terms[3], u"@@"_qs);
+        QCOMPARE(t->definitions[1], u"Ventre.§Bas."_s);
+        QCOMPARE(t->terms[3], u"@@"_s);
         QCOMPARE(plainTerm(t->terms[3]), QString());
-        QCOMPARE(t->terms[4], u"@zona@"_qs);
+        QCOMPARE(t->terms[4], u"@zona@"_s);
         QVERIFY(t->terms[5].isEmpty());
 
         // More lines than slots: the extra ones are neither stored nor listed.
         QString many;
         for (int i = 0; i < GlossaryTable::Slots + 40; ++i)
-            many += u"a%1§d%1\r\n"_qs.arg(i);
+            many += u"a%1§d%1\r\n"_s.arg(i);
         got.clear();
         QCOMPARE(parseGlossary(many, *t, collect), GlossaryTable::Slots);
         QCOMPARE(got.size(), GlossaryTable::Slots);
-        QCOMPARE(t->terms[560], u"@a560@"_qs);
-        QCOMPARE(t->definitions[560], u"d560"_qs);
+        QCOMPARE(t->terms[560], u"@a560@"_s);
+        QCOMPARE(t->definitions[560], u"d560"_s);
 
         // Nothing after the last line break is an entry; a reload forgets the old table.
         got.clear();
-        QCOMPARE(parseGlossary(u"acné§Boutons."_qs, *t, collect), 0);
+        QCOMPARE(parseGlossary(u"acné§Boutons."_s, *t, collect), 0);
         QVERIFY(got.isEmpty());
         QVERIFY(t->terms[0].isEmpty() && t->definitions[560].isEmpty());
         QCOMPARE(t->GlossaryLines.size(), 1);
         QCOMPARE(parseGlossary(QString(), *t), 0);
         QCOMPARE(parseGlossary(decodeWindows1252(QByteArray("\0\0\0", 3)), *t), 0);
-        QCOMPARE(plainTerm(u"@"_qs), QString());
+        QCOMPARE(plainTerm(u"@"_s), QString());
     }
 };
 

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace refdata;
 
 namespace {
@@ -19,16 +21,16 @@ QString record(const QStringList& fields)
 QStringList elevenFields(const QString& name)
 {
     return {name,
-            u"Nom fr "_qs,
-            u" Origine."_qs,
-            u"ORL."_qs,
-            u"ORL: Angine."_qs,
-            u" angine gorge "_qs,
-            u"++"_qs,
-            u"3 CH"_qs,
-            u"2"_qs,
-            u"Liste II."_qs,
-            u"Toxique. "_qs};
+            u"Nom fr "_s,
+            u" Origine."_s,
+            u"ORL."_s,
+            u"ORL: Angine."_s,
+            u" angine gorge "_s,
+            u"++"_s,
+            u"3 CH"_s,
+            u"2"_s,
+            u"Liste II."_s,
+            u"Toxique. "_s};
 }
 
 } // namespace
@@ -61,27 +63,27 @@ private slots:
 
     void splitsOnlyAtCrLf()
     {
-        QCOMPARE(splitAtLineBreaks(u"a\r\nb\r\n\0\0\0"_qs).size(), 3);
-        QCOMPARE(splitAtLineBreaks(u"a\r\nb\r\n"_qs).last(), QString());
-        QCOMPARE(splitAtLineBreaks(u"a\rb\nc"_qs).size(), 1);
+        QCOMPARE(splitAtLineBreaks(u"a\r\nb\r\n\0\0\0"_s).size(), 3);
+        QCOMPARE(splitAtLineBreaks(u"a\r\nb\r\n"_s).last(), QString());
+        QCOMPARE(splitAtLineBreaks(u"a\rb\nc"_s).size(), 1);
         QCOMPARE(splitAtLineBreaks(QString()).size(), 1);
     }
 
     void remedyFieldsAreKeptAsWritten()
     {
-        const QString text = record(elevenFields(u"ALPHA"_qs)) + record(elevenFields(u"BETA"_qs));
+        const QString text = record(elevenFields(u"ALPHA"_s)) + record(elevenFields(u"BETA"_s));
         auto t = std::make_unique<RemedyTable>();
         QStringList listed;
         QCOMPARE(parseRemedyTable(text, *t, [&](const QString& s) { listed << s; }), 2);
-        QCOMPARE(listed, QStringList({u"ALPHA"_qs, u"BETA"_qs}));
+        QCOMPARE(listed, QStringList({u"ALPHA"_s, u"BETA"_s}));
         QCOMPARE(t->count, 2);
-        QCOMPARE(t->frenchName[1], u"Nom fr "_qs);
-        QCOMPARE(t->origin[1], u" Origine."_qs);
-        QCOMPARE(t->keywords[0], u" angine gorge "_qs);
-        QCOMPARE(t->rating[0], u"++"_qs);     // field 6
-        QCOMPARE(t->dilution[0], u"3 CH"_qs); // field 7
-        QCOMPARE(t->listClass[0], u"2"_qs);
-        QCOMPARE(t->extraWarning[0], u"Toxique. "_qs);
+        QCOMPARE(t->frenchName[1], u"Nom fr "_s);
+        QCOMPARE(t->origin[1], u" Origine."_s);
+        QCOMPARE(t->keywords[0], u" angine gorge "_s);
+        QCOMPARE(t->rating[0], u"++"_s);     // field 6
+        QCOMPARE(t->dilution[0], u"3 CH"_s); // field 7
+        QCOMPARE(t->listClass[0], u"2"_s);
+        QCOMPARE(t->extraWarning[0], u"Toxique. "_s);
         QVERIFY(t->isListed(0));
         for (int i = 2; i < RemedyTable::Slots; ++i)
             QVERIFY(t->latinName[i].isEmpty() && t->extraWarning[i].isEmpty());
@@ -93,15 +95,15 @@ private slots:
     {
         auto t = std::make_unique<RemedyTable>();
         // Too few separators: the missing fields are empty.
-        parseRemedyTable(u"SHORT\u00A7fr\u00A7origin\r\n"_qs, *t);
+        parseRemedyTable(u"SHORT\u00A7fr\u00A7origin\r\n"_s, *t);
         QCOMPARE(t->count, 1);
-        QCOMPARE(t->origin[0], u"origin"_qs);
+        QCOMPARE(t->origin[0], u"origin"_s);
         QVERIFY(t->branches[0].isEmpty() && t->extraWarning[0].isEmpty());
         // Too many: the last field takes the rest.
-        QStringList twelve = elevenFields(u"LONG"_qs);
-        twelve << u"more"_qs;
+        QStringList twelve = elevenFields(u"LONG"_s);
+        twelve << u"more"_s;
         parseRemedyTable(record(twelve), *t);
-        QCOMPARE(t->extraWarning[0], u"Toxique. \u00A7more"_qs);
+        QCOMPARE(t->extraWarning[0], u"Toxique. \u00A7more"_s);
         // More records than slots: the extra ones are neither stored nor listed.
         QString many;
         for (int i = 0; i < RemedyTable::Slots + 50; ++i)
@@ -109,9 +111,9 @@ private slots:
         int listed = 0;
         QCOMPARE(parseRemedyTable(many, *t, [&](const QString&) { ++listed; }), RemedyTable::Slots);
         QCOMPARE(listed, RemedyTable::Slots);
-        QCOMPARE(t->latinName[400], u"400"_qs);
+        QCOMPARE(t->latinName[400], u"400"_s);
         // Nothing after the last line break is a record; a reload forgets the old table.
-        QCOMPARE(parseRemedyTable(u"NO LINE BREAK\u00A7x"_qs, *t), 0);
+        QCOMPARE(parseRemedyTable(u"NO LINE BREAK\u00A7x"_s, *t), 0);
         QVERIFY(t->latinName[0].isEmpty());
         QCOMPARE(parseRemedyTable(QString(), *t), 0);
     }
@@ -120,11 +122,11 @@ private slots:
     {
         KeywordList list;
         QStringList listed;
-        const QString text = u"abcès\r\nzona\r\n"_qs + QString(3, QChar(0));
+        const QString text = u"abcès\r\nzona\r\n"_s + QString(3, QChar(0));
         QCOMPARE(parseKeywordList(text, list, [&](const QString& s) { listed << s; }), 2);
         QCOMPARE(list.size(), 3);
         QCOMPARE(list.last(), QString(3, QChar(0)));
-        QCOMPARE(listed, QStringList({u"abcès"_qs, u"zona"_qs}));
+        QCOMPARE(listed, QStringList({u"abcès"_s, u"zona"_s}));
         QCOMPARE(parseKeywordList(QString(), list), 0);
         QCOMPARE(list.size(), 1);
     }

@@ -10,6 +10,8 @@
 
 #include <signal.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace startup;
 
 class TestStartup : public QObject
@@ -24,11 +26,11 @@ private slots:
 
     void startFolderEndsWithOneSeparator()
     {
-        QCOMPARE(startFolderFrom(u"/home/ana/remedes"_qs), u"/home/ana/remedes/"_qs);
-        QCOMPARE(startFolderFrom(u"/home/ana/remedes/"_qs), u"/home/ana/remedes/"_qs);
-        QCOMPARE(startFolderFrom(u"/"_qs), u"/"_qs);
-        const mainwin::ProgramValues v = programValues(u"/opt/vitralis"_qs);
-        QCOMPARE(v.versionText, u"1.40"_qs);
+        QCOMPARE(startFolderFrom(u"/home/ana/remedes"_s), u"/home/ana/remedes/"_s);
+        QCOMPARE(startFolderFrom(u"/home/ana/remedes/"_s), u"/home/ana/remedes/"_s);
+        QCOMPARE(startFolderFrom(u"/"_s), u"/"_s);
+        const mainwin::ProgramValues v = programValues(u"/opt/vitralis"_s);
+        QCOMPARE(v.versionText, u"1.40"_s);
         QVERIFY(v.webPageAddress.startsWith(u"https://"));
     }
 
@@ -63,9 +65,9 @@ private slots:
         QStringList shown;
         setMessageShower(
             [&](const QString& title, const QString& text) { shown << title << text; });
-        Starter second(u"/tmp"_qs, lockPath());
+        Starter second(u"/tmp"_s, lockPath());
         QCOMPARE(second.start(), 0);
-        QCOMPARE(shown, QStringList({u"Vitralis"_qs, u"Le programme est déja lancé."_qs}));
+        QCOMPARE(shown, QStringList({u"Vitralis"_s, u"Le programme est déja lancé."_s}));
         QTest::qWait(150);
         QVERIFY(second.mainWindow() == nullptr);
         QVERIFY(running.acquire()); // the first copy keeps its lock
@@ -77,7 +79,7 @@ private slots:
         setMessageShower([](const QString& title, const QString& text) {
             QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok);
             QTimer::singleShot(0, &box, [&box] {
-                QCOMPARE(box.windowTitle(), u"Vitralis"_qs);
+                QCOMPARE(box.windowTitle(), u"Vitralis"_s);
                 QCOMPARE(box.icon(), QMessageBox::Warning);
                 QCOMPARE(box.buttons().size(), 1);
                 box.button(QMessageBox::Ok)->click();

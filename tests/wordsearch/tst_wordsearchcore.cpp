@@ -8,6 +8,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace wordsearch;
 
 class TestWordSearchCore : public QObject
@@ -39,70 +41,70 @@ private slots:
 
     void suggestionsArePlainPrefixes()
     {
-        QCOMPARE(suggestions(words, u"fa"_qs),
-                 QStringList({u"face"_qs, u"facial"_qs, u"faiblesse"_qs, u"faim"_qs, u"fantasme"_qs,
-                              u"fatigue"_qs}));
+        QCOMPARE(suggestions(words, u"fa"_s),
+                 QStringList({u"face"_s, u"facial"_s, u"faiblesse"_s, u"faim"_s, u"fantasme"_s,
+                              u"fatigue"_s}));
         // The first word of the list is offered like any other.
-        QCOMPARE(suggestions(words, u"ab"_qs),
-                 QStringList({u"abattement"_qs, u"abcès"_qs, u"abdomen"_qs, u"abeille"_qs}));
-        QCOMPARE(suggestions(words, u"cou"_qs), QStringList({u"cou"_qs, u"coup"_qs, u"couperose"_qs,
-                                                             u"coupure"_qs, u"courbature"_qs}));
+        QCOMPARE(suggestions(words, u"ab"_s),
+                 QStringList({u"abattement"_s, u"abcès"_s, u"abdomen"_s, u"abeille"_s}));
+        QCOMPARE(suggestions(words, u"cou"_s), QStringList({u"cou"_s, u"coup"_s, u"couperose"_s,
+                                                             u"coupure"_s, u"courbature"_s}));
         // No folding of accents or case, no limit.
-        const QStringList e = suggestions(words, u"e"_qs);
-        const QStringList eAcute = suggestions(words, u"é"_qs);
+        const QStringList e = suggestions(words, u"e"_s);
+        const QStringList eAcute = suggestions(words, u"é"_s);
         QCOMPARE(e.size(), 28);
         QCOMPARE(eAcute.size(), 24);
         for (const QString& w : eAcute)
             QVERIFY(w.startsWith(u'é'));
-        QVERIFY(suggestions(words, u"FA"_qs).isEmpty());
+        QVERIFY(suggestions(words, u"FA"_s).isEmpty());
         // Nothing for an empty text, a blank, or a text longer than any word.
         QVERIFY(suggestions(words, QString()).isEmpty());
-        QVERIFY(suggestions(words, u" "_qs).isEmpty());
-        QVERIFY(suggestions(words, u"fatigues"_qs).isEmpty());
+        QVERIFY(suggestions(words, u" "_s).isEmpty());
+        QVERIFY(suggestions(words, u"fatigues"_s).isEmpty());
         // The piece after the last line break is never offered.
         QVERIFY(suggestions(words, QString(1, QChar(0))).isEmpty());
-        QVERIFY(suggestions(refdata::KeywordList{}, u"a"_qs).isEmpty());
-        QVERIFY(suggestions(refdata::KeywordList{u"abcès"_qs}, u"a"_qs).isEmpty());
+        QVERIFY(suggestions(refdata::KeywordList{}, u"a"_s).isEmpty());
+        QVERIFY(suggestions(refdata::KeywordList{u"abcès"_s}, u"a"_s).isEmpty());
     }
 
     void bothWordsInTableOrder()
     {
-        const QStringList coughFever = found(u"toux"_qs, u"fièvre"_qs);
+        const QStringList coughFever = found(u"toux"_s, u"fièvre"_s);
         QCOMPARE(coughFever.size(), 8);
-        QCOMPARE(coughFever.first(), u"DROSERA ROTUNDIFOLIA"_qs);
-        QCOMPARE(coughFever.last(), u"SULFUR IODATUM"_qs);
+        QCOMPARE(coughFever.first(), u"DROSERA ROTUNDIFOLIA"_s);
+        QCOMPARE(coughFever.last(), u"SULFUR IODATUM"_s);
         QVERIFY(std::is_sorted(coughFever.begin(), coughFever.end()));
         // Either order gives the same remedies.
-        QCOMPARE(found(u"fièvre"_qs, u"toux"_qs), coughFever);
-        QCOMPARE(found(u"faim"_qs, u"froid"_qs), QStringList{u"ABIES CANADENSIS"_qs});
+        QCOMPARE(found(u"fièvre"_s, u"toux"_s), coughFever);
+        QCOMPARE(found(u"faim"_s, u"froid"_s), QStringList{u"ABIES CANADENSIS"_s});
 
-        const SearchResult nervesSkin = searchTwoWords(*table, u"nerf"_qs, u"peau"_qs);
+        const SearchResult nervesSkin = searchTwoWords(*table, u"nerf"_s, u"peau"_s);
         QCOMPARE(nervesSkin.candidates.size(), 84);
         QCOMPARE(nervesSkin.found.size(), 15);
-        QVERIFY(names(nervesSkin.found).contains(u"SEPIA OFFICINALIS"_qs));
+        QVERIFY(names(nervesSkin.found).contains(u"SEPIA OFFICINALIS"_s));
     }
 
     void wordsAreTakenExactlyAndWhole()
     {
-        QVERIFY(found(u"Faim"_qs, u"froid"_qs).isEmpty());
-        QVERIFY(found(u"FA"_qs, u"fatigue"_qs).isEmpty());
+        QVERIFY(found(u"Faim"_s, u"froid"_s).isEmpty());
+        QVERIFY(found(u"FA"_s, u"fatigue"_s).isEmpty());
         // A blank typed in a field is searched with the rest.
-        QCOMPARE(found(u"faim froid"_qs, u"gastrite"_qs), QStringList{u"ABIES CANADENSIS"_qs});
-        QVERIFY(found(u"froid faim"_qs, u"gastrite"_qs).isEmpty());
-        QVERIFY(found(u"faim "_qs, u"froid"_qs).isEmpty());
-        QVERIFY(found(u" faim"_qs, u"froid"_qs).isEmpty());
+        QCOMPARE(found(u"faim froid"_s, u"gastrite"_s), QStringList{u"ABIES CANADENSIS"_s});
+        QVERIFY(found(u"froid faim"_s, u"gastrite"_s).isEmpty());
+        QVERIFY(found(u"faim "_s, u"froid"_s).isEmpty());
+        QVERIFY(found(u" faim"_s, u"froid"_s).isEmpty());
         // Only whole words: "sinusite" is no "sinus".
-        QVERIFY(found(u"sinusite"_qs, u"nez"_qs).contains(u"CINNABARIS"_qs));
-        QVERIFY(!found(u"sinus"_qs, u"nez"_qs).contains(u"CINNABARIS"_qs));
+        QVERIFY(found(u"sinusite"_s, u"nez"_s).contains(u"CINNABARIS"_s));
+        QVERIFY(!found(u"sinus"_s, u"nez"_s).contains(u"CINNABARIS"_s));
         // The last word of a field without its closing blank is missed.
         int carriers = 0;
         for (int i = 0; i < table->count; ++i)
             carriers +=
-                table->keywords[i].split(u' ', Qt::SkipEmptyParts).contains(u"respiration"_qs);
+                table->keywords[i].split(u' ', Qt::SkipEmptyParts).contains(u"respiration"_s);
         QCOMPARE(carriers, 15);
-        const QStringList breathing = found(u"respiration"_qs, u"respiration"_qs);
+        const QStringList breathing = found(u"respiration"_s, u"respiration"_s);
         QCOMPARE(breathing.size(), 14);
-        QVERIFY(!breathing.contains(u"QUEBRACHO"_qs));
+        QVERIFY(!breathing.contains(u"QUEBRACHO"_s));
         // Empty words frame to two blanks, which no field holds.
         QVERIFY(found(QString(), QString()).isEmpty());
     }
@@ -112,31 +114,31 @@ private slots:
         auto made = std::make_unique<refdata::RemedyTable>();
         made->count = 120;
         for (int i = 0; i < made->count; ++i) {
-            made->latinName[i] = u"R%1"_qs.arg(i, 3, 10, QChar(u'0'));
-            made->keywords[i] = i >= 100 ? u" mal tard "_qs : u" mal "_qs;
+            made->latinName[i] = u"R%1"_s.arg(i, 3, 10, QChar(u'0'));
+            made->keywords[i] = i >= 100 ? u" mal tard "_s : u" mal "_s;
         }
-        const SearchResult r = searchTwoWords(*made, u"mal"_qs, u"tard"_qs);
+        const SearchResult r = searchTwoWords(*made, u"mal"_s, u"tard"_s);
         QCOMPARE(r.candidates.size(), CandidateLimit);
         QCOMPARE(r.candidates.last(), 100);
         // Only remedy 100 of the twenty that carry both made it into the candidates.
         QCOMPARE(r.found, QList<int>{100});
-        QCOMPARE(searchTwoWords(*made, u"tard"_qs, u"mal"_qs).found.size(), 20);
+        QCOMPARE(searchTwoWords(*made, u"tard"_s, u"mal"_s).found.size(), 20);
     }
 
     void countAndWordTexts()
     {
-        QCOMPARE(countText(0), u"Aucun remède trouvé\r\npour"_qs);
-        QCOMPARE(countText(1), u"1 remède trouvé\r\npour"_qs);
-        QCOMPARE(countText(8), u"8 remèdes trouvés\r\npour"_qs);
-        QCOMPARE(wordsText(u"toux"_qs, u"fièvre"_qs), u"toux et\r\nfièvre"_qs);
-        QCOMPARE(wordsText(u"faim froid"_qs, u" "_qs), u"faim froid et\r\n "_qs);
+        QCOMPARE(countText(0), u"Aucun remède trouvé\r\npour"_s);
+        QCOMPARE(countText(1), u"1 remède trouvé\r\npour"_s);
+        QCOMPARE(countText(8), u"8 remèdes trouvés\r\npour"_s);
+        QCOMPARE(wordsText(u"toux"_s, u"fièvre"_s), u"toux et\r\nfièvre"_s);
+        QCOMPARE(wordsText(u"faim froid"_s, u" "_s), u"faim froid et\r\n "_s);
     }
 
     void colouringStopsAtFiveAndSharesTheOffset()
     {
         // Seven "ab", and "cd" once before the fifth "ab" and once after it.
-        const QString body = u"xab ab cd ab ab AB cd aB ab"_qs;
-        ColouringPlan p = colouringPlan(body, u"ab"_qs, u"cd"_qs);
+        const QString body = u"xab ab cd ab ab AB cd aB ab"_s;
+        ColouringPlan p = colouringPlan(body, u"ab"_s, u"cd"_s);
         QCOMPARE(starts(p.red), QList<int>({1, 4, 10, 13, 16, 19}));
         QCOMPARE(p.offsetAfterFirst, 16);
         QCOMPARE(p.red.first().length, 2);
@@ -145,31 +147,31 @@ private slots:
         // The first word runs out: the offset falls to -1 and the second word
         // is searched from the start, an occurrence at 0 being found but
         // never coloured.
-        p = colouringPlan(u"cd ab cd"_qs, u"ab"_qs, u"cd"_qs);
+        p = colouringPlan(u"cd ab cd"_s, u"ab"_s, u"cd"_s);
         QCOMPARE(p.offsetAfterFirst, -1);
         QCOMPARE(starts(p.red), QList<int>({3, 6}));
         QCOMPARE(p.lastHit, Span({6, 2}));
 
         // The first word is never searched at offset 0.
-        p = colouringPlan(u"ab ab"_qs, u"ab"_qs, u"zz"_qs);
+        p = colouringPlan(u"ab ab"_s, u"ab"_s, u"zz"_s);
         QCOMPARE(starts(p.red), QList<int>{3});
         QCOMPARE(p.offsetAfterFirst, -1);
 
         // The second word alone, inside longer words too: five searches, the
         // uncoloured occurrence at 0 being one of them.
-        p = colouringPlan(u"Toux toux retoux toux toux toux toux"_qs, u"zz"_qs, u"TOUX"_qs);
+        p = colouringPlan(u"Toux toux retoux toux toux toux toux"_s, u"zz"_s, u"TOUX"_s);
         QCOMPARE(starts(p.red), QList<int>({5, 12, 17, 22}));
         QCOMPARE(p.lastHit, Span({22, 4}));
 
         // Nothing to find.
-        p = colouringPlan(QString(), u"ab"_qs, u"cd"_qs);
+        p = colouringPlan(QString(), u"ab"_s, u"cd"_s);
         QVERIFY(p.red.isEmpty());
         QVERIFY(!p.lastHit);
-        p = colouringPlan(u"ab cd"_qs, QString(), QString());
+        p = colouringPlan(u"ab cd"_s, QString(), QString());
         QVERIFY(p.red.isEmpty());
         QCOMPARE(p.offsetAfterFirst, -1);
         // Line breaks count as their two characters.
-        p = colouringPlan(u"a\r\nab"_qs, u"ab"_qs, u"zz"_qs);
+        p = colouringPlan(u"a\r\nab"_s, u"ab"_s, u"zz"_s);
         QCOMPARE(starts(p.red), QList<int>{3});
     }
 };

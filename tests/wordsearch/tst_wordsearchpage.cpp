@@ -11,6 +11,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+using namespace Qt::StringLiterals;
+
 using namespace mainwin;
 
 namespace {
@@ -21,7 +23,7 @@ const QColor Black(0x00, 0x00, 0x00);
 
 const QString AconiteWarning =
     u"ATTENTION! L'aconit est l'un des poisons les plus violents et les plus puissants que l'on "
-    u"connaisse. N'utiliser que sous contrôle médical."_qs;
+    u"connaisse. N'utiliser que sous contrôle médical."_s;
 
 // Every case-insensitive occurrence of `word` in `text`.
 QList<int> occurrences(const QString& text, const QString& word)
@@ -108,7 +110,7 @@ private slots:
         WarningWindow::setInterceptor(
             [this](WarningWindow& window) { openings << window.message->caption(); });
         w = std::make_unique<MainWindow>(
-            ProgramValues{folder.path() + u'/', u"1.40"_qs, QString()});
+            ProgramValues{folder.path() + u'/', u"1.40"_s, QString()});
         w->load();
         QTRY_VERIFY(w->isVisible());
         w->activateWindow();
@@ -125,36 +127,36 @@ private slots:
         QVERIFY(page->suggestions1->isVisible() && !page->suggestions2->isVisible());
         QVERIFY(!page->search->isEnabled());
 
-        const QStringList fa = {u"face"_qs, u"facial"_qs,   u"faiblesse"_qs,
-                                u"faim"_qs, u"fantasme"_qs, u"fatigue"_qs};
-        type(page->word1, u"fa"_qs);
+        const QStringList fa = {u"face"_s, u"facial"_s,   u"faiblesse"_s,
+                                u"faim"_s, u"fantasme"_s, u"fatigue"_s};
+        type(page->word1, u"fa"_s);
         QCOMPARE(page->suggestions1->entries(), fa);
         QCOMPARE(focused(), page->word1);
         QVERIFY(!page->search->isEnabled()); // the second word is still empty
         // Capitals, accented ones too, are lowered for the suggestions only.
-        type(page->word1, u"FA"_qs);
-        QCOMPARE(page->word1->text(), u"FA"_qs);
+        type(page->word1, u"FA"_s);
+        QCOMPARE(page->word1->text(), u"FA"_s);
         QCOMPARE(page->suggestions1->entries(), fa);
-        type(page->word1, u"É"_qs);
-        QCOMPARE(page->shadow(0), u"é"_qs);
+        type(page->word1, u"É"_s);
+        QCOMPARE(page->shadow(0), u"é"_s);
         QCOMPARE(page->suggestions1->count(), 24);
 
-        type(page->word2, u"froid"_qs);
+        type(page->word2, u"froid"_s);
         QVERIFY(page->search->isEnabled());
         type(page->word1, QString());
         QVERIFY(!page->search->isEnabled());
         QCOMPARE(page->suggestions1->count(), 0);
         QVERIFY(page->suggestions1->isVisible());
         // A blank is text, though no word begins with it.
-        type(page->word1, u" "_qs);
+        type(page->word1, u" "_s);
         QVERIFY(page->search->isEnabled());
         QCOMPARE(page->suggestions1->count(), 0);
     }
 
     void focusAndPicksShowTheFieldsOwnSuggestions()
     {
-        type(page->word1, u"cou"_qs);
-        type(page->word2, u"fro"_qs);
+        type(page->word1, u"cou"_s);
+        type(page->word2, u"fro"_s);
         const QStringList second = page->suggestions2->entries();
         QVERIFY(!page->suggestions1->isVisible());
         click(page->word1);
@@ -166,48 +168,48 @@ private slots:
 
         // A pick is a word change: the list follows the picked word.
         click(page->word1);
-        pick(page->suggestions1, u"coup"_qs);
-        QCOMPARE(page->word1->text(), u"coup"_qs);
+        pick(page->suggestions1, u"coup"_s);
+        QCOMPARE(page->word1->text(), u"coup"_s);
         QCOMPARE(page->suggestions1->entries(),
-                 QStringList({u"coup"_qs, u"couperose"_qs, u"coupure"_qs}));
+                 QStringList({u"coup"_s, u"couperose"_s, u"coupure"_s}));
         QCOMPARE(page->suggestions1->selectedIndex(), -1);
         QCOMPARE(focused(), page->word1);
         // From the keyboard too.
         click(page->word2);
         click(page->suggestions2);
         QTest::keyClick(page->suggestions2, Qt::Key_Down);
-        QCOMPARE(page->word2->text(), u"froid"_qs);
-        QCOMPARE(page->suggestions2->entries(), QStringList{u"froid"_qs});
+        QCOMPARE(page->word2->text(), u"froid"_s);
+        QCOMPARE(page->suggestions2->entries(), QStringList{u"froid"_s});
         QCOMPARE(focused(), page->word2);
 
         // A text set by the program is a word change, focus included.
         click(page->word1);
-        page->word2->setText(u"Fièvre"_qs);
-        QCOMPARE(page->suggestions2->entries(), QStringList{u"fièvre"_qs});
+        page->word2->setText(u"Fièvre"_s);
+        QCOMPARE(page->suggestions2->entries(), QStringList{u"fièvre"_s});
         QVERIFY(!page->suggestions1->isVisible() && page->suggestions2->isVisible());
         QCOMPARE(focused(), page->word2);
     }
 
     void searchListsTheRemediesWithBothWords()
     {
-        search(u"toux"_qs, u"fièvre"_qs);
+        search(u"toux"_s, u"fièvre"_s);
         const QStringList found = page->remedies->entries();
         QCOMPARE(found.size(), 8);
-        QCOMPARE(found.first(), u"DROSERA ROTUNDIFOLIA"_qs);
-        QCOMPARE(found.last(), u"SULFUR IODATUM"_qs);
+        QCOMPARE(found.first(), u"DROSERA ROTUNDIFOLIA"_s);
+        QCOMPARE(found.last(), u"SULFUR IODATUM"_s);
         QCOMPARE(page->remedies->selectedIndex(), -1);
-        QCOMPARE(page->countLine->caption(), u"8 remèdes trouvés\r\npour"_qs);
-        QCOMPARE(page->searchedWords->caption(), u"toux et\r\nfièvre"_qs);
+        QCOMPARE(page->countLine->caption(), u"8 remèdes trouvés\r\npour"_s);
+        QCOMPARE(page->searchedWords->caption(), u"toux et\r\nfièvre"_s);
         // The first remedy under its bare name, its body laid out, no warning.
         const int drosera = w->table().indexOf(u"DROSERA ROTUNDIFOLIA");
-        QCOMPARE(page->sheet->nameLabel->caption(), u"DROSERA ROTUNDIFOLIA"_qs);
+        QCOMPARE(page->sheet->nameLabel->caption(), u"DROSERA ROTUNDIFOLIA"_s);
         QCOMPARE(page->sheet->rating->caption(), w->table().rating[drosera]);
         QCOMPARE(page->sheet->dilution->caption(), w->table().dilution[drosera]);
         QCOMPARE(page->sheet->listClass->caption(), w->table().listClass[drosera]);
         QVERIFY(page->sheet->warning->caption().isEmpty());
         const QString body = page->sheet->body->text();
-        QVERIFY(body.startsWith(u"Pneumologie:"_qs));
-        QVERIFY(body.contains(u"\r\n\r\nORL:"_qs));
+        QVERIFY(body.startsWith(u"Pneumologie:"_s));
+        QVERIFY(body.contains(u"\r\n\r\nORL:"_s));
         QVERIFY(redStarts(*page->sheet->body).isEmpty()); // not before the deferred step
 
         settle();
@@ -216,8 +218,8 @@ private slots:
         QVERIFY(openings.isEmpty());
         // Five of the six "toux" turn red; "fièvre" lies before the fifth and
         // stays black, the second word carrying on from there.
-        const QList<int> cough = occurrences(body, u"toux"_qs);
-        const QList<int> fever = occurrences(body, u"fièvre"_qs);
+        const QList<int> cough = occurrences(body, u"toux"_s);
+        const QList<int> fever = occurrences(body, u"fièvre"_s);
         QCOMPARE(cough.size(), 6);
         QCOMPARE(fever.size(), 1);
         QVERIFY(fever.first() < cough[4]);
@@ -231,10 +233,10 @@ private slots:
 
         // Swapped, the same remedies; "fièvre" found once leaves the offset at
         // -1, so the five first "toux" are searched from the start.
-        search(u"fièvre"_qs, u"toux"_qs);
+        search(u"fièvre"_s, u"toux"_s);
         QCOMPARE(page->remedies->entries(), found);
-        QCOMPARE(page->sheet->nameLabel->caption(), u"DROSERA ROTUNDIFOLIA"_qs);
-        QCOMPARE(page->searchedWords->caption(), u"fièvre et\r\ntoux"_qs);
+        QCOMPARE(page->sheet->nameLabel->caption(), u"DROSERA ROTUNDIFOLIA"_s);
+        QCOMPARE(page->searchedWords->caption(), u"fièvre et\r\ntoux"_s);
         settle();
         QList<int> red = fever + cough.first(5);
         std::sort(red.begin(), red.end());
@@ -244,21 +246,21 @@ private slots:
 
     void pickingAFoundRemedyShowsItWithItsWarning()
     {
-        search(u"angoisse"_qs, u"peur"_qs);
-        QCOMPARE(page->remedies->entries().first(), u"ACONITUM NAPELLUS"_qs);
-        QCOMPARE(page->sheet->listClass->caption(), u"1"_qs);
+        search(u"angoisse"_s, u"peur"_s);
+        QCOMPARE(page->remedies->entries().first(), u"ACONITUM NAPELLUS"_s);
+        QCOMPARE(page->sheet->listClass->caption(), u"1"_s);
         QVERIFY(page->sheet->warning->caption().isEmpty());
         settle();
         QVERIFY(openings.isEmpty());
         QVERIFY(!w->warnings().pendingWordPages);
 
-        type(page->word2, u"peur"_qs); // a word change enables the button again
+        type(page->word2, u"peur"_s); // a word change enables the button again
         QVERIFY(page->search->isEnabled());
-        pick(page->remedies, u"ACONITUM NAPELLUS"_qs);
+        pick(page->remedies, u"ACONITUM NAPELLUS"_s);
         const int aconite = w->table().indexOf(u"ACONITUM NAPELLUS");
-        QCOMPARE(page->sheet->nameLabel->caption(), u" ACONITUM NAPELLUS "_qs);
+        QCOMPARE(page->sheet->nameLabel->caption(), u" ACONITUM NAPELLUS "_s);
         QCOMPARE(page->sheet->warning->caption(), w->table().listWarning[aconite]);
-        QVERIFY(page->sheet->warning->caption().contains(u"liste I,"_qs));
+        QVERIFY(page->sheet->warning->caption().contains(u"liste I,"_s));
         QCOMPARE(w->warnings().warningText, AconiteWarning);
         QVERIFY(w->warnings().pendingWordPages);
         QVERIFY(openings.isEmpty()); // not before the deferred step
@@ -270,8 +272,8 @@ private slots:
         // Both words in red, each twice in the aconite's text: the first runs
         // out, so the second is searched from the start.
         const QString body = page->sheet->body->text();
-        const QList<int> anguish = occurrences(body, u"angoisse"_qs);
-        const QList<int> fear = occurrences(body, u"peur"_qs);
+        const QList<int> anguish = occurrences(body, u"angoisse"_s);
+        const QList<int> fear = occurrences(body, u"peur"_s);
         QCOMPARE(anguish.size(), 2);
         QCOMPARE(fear.size(), 2);
         QList<int> red = anguish + fear;
@@ -280,8 +282,8 @@ private slots:
 
         // Silenced, the label still warns but no window opens.
         w->warnings().silenced = true;
-        pick(page->remedies, u"ARSENICUM ALBUM"_qs);
-        QCOMPARE(page->sheet->nameLabel->caption(), u" ARSENICUM ALBUM "_qs);
+        pick(page->remedies, u"ARSENICUM ALBUM"_s);
+        QCOMPARE(page->sheet->nameLabel->caption(), u" ARSENICUM ALBUM "_s);
         QVERIFY(!page->sheet->warning->caption().isEmpty());
         settle();
         QCOMPARE(openings.size(), 1);
@@ -290,11 +292,11 @@ private slots:
 
         // A search that finds nothing leaves the last remedy's name and marks
         // above an empty body, without warning.
-        search(u"Faim"_qs, u"froid"_qs);
+        search(u"Faim"_s, u"froid"_s);
         QCOMPARE(page->remedies->count(), 0);
-        QCOMPARE(page->countLine->caption(), u"Aucun remède trouvé\r\npour"_qs);
-        QCOMPARE(page->sheet->nameLabel->caption(), u" ARSENICUM ALBUM "_qs);
-        QCOMPARE(page->sheet->listClass->caption(), u"1"_qs);
+        QCOMPARE(page->countLine->caption(), u"Aucun remède trouvé\r\npour"_s);
+        QCOMPARE(page->sheet->nameLabel->caption(), u" ARSENICUM ALBUM "_s);
+        QCOMPARE(page->sheet->listClass->caption(), u"1"_s);
         QCOMPARE(page->sheet->rating->caption(),
                  w->table().rating[w->table().indexOf(u"ARSENICUM ALBUM")]);
         QVERIFY(page->sheet->body->text().isEmpty());
@@ -305,22 +307,22 @@ private slots:
 
     void pickedNamesAreLookedUpWholeAndAStartIsNeverColoured()
     {
-        search(u"nerf"_qs, u"peau"_qs);
-        QCOMPARE(page->countLine->caption(), u"15 remèdes trouvés\r\npour"_qs);
+        search(u"nerf"_s, u"peau"_s);
+        QCOMPARE(page->countLine->caption(), u"15 remèdes trouvés\r\npour"_s);
         settle();
         // "SEPIA OFFICINALIS" holds the name "CINA", an earlier remedy.
-        pick(page->remedies, u"SEPIA OFFICINALIS"_qs);
-        QCOMPARE(page->sheet->nameLabel->caption(), u" SEPIA OFFICINALIS "_qs);
-        QVERIFY(page->sheet->body->text().contains(u"Masque de grossesse"_qs));
+        pick(page->remedies, u"SEPIA OFFICINALIS"_s);
+        QCOMPARE(page->sheet->nameLabel->caption(), u" SEPIA OFFICINALIS "_s);
+        QVERIFY(page->sheet->body->text().contains(u"Masque de grossesse"_s));
         settle();
 
         // The first word missing, the second is searched from offset 0, where
         // DROSERA's text begins with it: found there, but not coloured.
-        search(u"toux"_qs, u"fièvre"_qs);
+        search(u"toux"_s, u"fièvre"_s);
         settle();
-        type(page->word1, u"zzz"_qs);
-        type(page->word2, u"pneumologie"_qs);
-        pick(page->remedies, u"DROSERA ROTUNDIFOLIA"_qs);
+        type(page->word1, u"zzz"_s);
+        type(page->word2, u"pneumologie"_s);
+        pick(page->remedies, u"DROSERA ROTUNDIFOLIA"_s);
         settle();
         QVERIFY(redStarts(*page->sheet->body).isEmpty());
         QCOMPARE(formatAt(*page->sheet->body, 0).foreground().color(), HeadingRed);
