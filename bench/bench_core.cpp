@@ -1,0 +1,111 @@
+// The widget-free work behind the clicks, warm, in a loop: the layout plan of
+// the longest remedy, the searches of the pages and the suggestions of a
+// letter. What a person waits for is measured by bench_clicks; these say how
+// much of it is the work itself.
+//   bench_core [--smoke] [Google Benchmark's options]
+#include "browse/browsecore.h"
+#include "mainwin/indications.h"
+#include "refdata/keywordlist.h"
+#include "refdata/remedytable.h"
+#include "wordsearch/wordsearchcore.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Tables
+{
+    std::unique_ptr<refdata::RemedyTable> remedies = std::make_unique<refdata::RemedyTable>();
+    refdata::KeywordList words;
+    int longest = 0;
+    Tables()
+    {
+        refdata::LoadRemedyTable(*remedies);
+        refdata::LoadKeywordList(words);
+        for (int i = 0; i < remedies->count; ++i) {
+            if (remedies->indications[i].size() > remedies->indications[longest].size())
+                longest = i;
+        }
+    }
+};
+
+const Tables& tables()
+{
+    static const Tables t;
+    return t;
+}
+
+void layoutPlanLongest(benchmark::State& state)
+{
+    const Tables& t = tables();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(mainwin::formatIndications(t.remedies->indications[t.longest]));
+    state.SetLabel(t.remedies->latinName[t.longest].toStdString());
+}
+
+void wordSearchNerf(benchmark::State& state)
+{
+    const QString word = u"nerf"_s;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(browse::remediesWithWord(*tables().remedies, word));
+}
+
+void specialtySearchNervousSystem(benchmark::State& state)
+{
+    const QString specialty = u"Système nerveux"_s;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(browse::remediesInSpecialty(*tables().remedies, specialty));
+}
+
+void suggestionsOfA(benchmark::State& state)
+{
+    const QString typed = u"a"_s;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(wordsearch::suggestions(tables().words, typed));
+}
+
+void twoWordSearchNerfPeau(benchmark::State& state)
+{
+    const QString w1 = u"nerf"_s, w2 = u"peau"_s;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(wordsearch::searchTwoWords(*tables().remedies, w1, w2));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    bool smoke = false;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--smoke")) {
+            smoke = true;
+            for (int j = i; j + 1 < argc; ++j)
+                argv[j] = argv[j + 1];
+            --argc;
+            break;
+        }
+    }
+    const std::pair<const char*, void (*)(benchmark::State&)> all[] = {
+        {"LayoutPlanLongest", layoutPlanLongest},
+        {"WordSearchNerf", wordSearchNerf},
+        {"SpecialtySearchNervousSystem", specialtySearchNervousSystem},
+        {"SuggestionsOfA", suggestionsOfA},
+        {"TwoWordSearchNerfPeau", twoWordSearchNerfPeau},
+    };
+    for (const auto& [name, fn] : all) {
+        auto* b = benchmark::RegisterBenchmark(name, fn)->Unit(benchmark::kMicrosecond);
+        if (smoke)
+            b->Iterations(1);
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
