@@ -403,7 +403,10 @@ Scenario searchScenario(QWidget* main, const Tables& t, const QString& w1, const
     auto* results = named<QListWidget>(main, "LstRecher");
     auto* body = named<QTextEdit>(main, "Rtb4Text");
     auto* timer = named<QTimer>(main, "TimText4");
+    // The page leaves its button disabled after a search until a word changes,
+    // as a person's typing would.
     s.vitralis.prepare = [field1, field2, w1, w2] {
+        field1->clear();
         field1->setText(w1);
         field2->setText(w2);
     };
