@@ -6,6 +6,8 @@
 #include "ui/fonts.h"
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -129,6 +131,25 @@ private slots:
                                          u"et rhumatisme. \r\n\r\nAutres: "
                                          u"Engelures, vers intestinaux."_s);
         checkStyles({u"Pédiatrie:"_s, u"Rhumatologie:"_s, u"Autres:"_s});
+    }
+
+    // The French name and the origin are one line each: every record's value must fit
+    // its label in the label's own font, or the sheet cuts it mid-word.
+    void everyNameAndOriginFitsItsLine()
+    {
+        const refdata::RemedyTable& t = w->table();
+        for (ui::Label* label : {w->sheet->frenchName, w->sheet->origin}) {
+            QVERIFY(!label->wordWrap());
+            QCOMPARE(QFontInfo(label->font()).family(), u"Tahoma"_s);
+            const QFontMetrics metrics(label->font());
+            const int room = label->contentsRect().width();
+            const refdata::RemedyTable::Column& values =
+                label == w->sheet->origin ? t.origin : t.frenchName;
+            for (int i = 0; i < t.count; ++i) {
+                QVERIFY2(metrics.horizontalAdvance(values[i]) <= room,
+                         qPrintable(t.latinName[i] + u": "_s + values[i]));
+            }
+        }
     }
 
     void headingsAreFoundWhateverTheirCase()
