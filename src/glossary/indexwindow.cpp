@@ -136,7 +136,7 @@ IndexWindow::IndexWindow(const QString& startFolder, QWidget* mainWindow)
     placeOver(mainWindow);
     infoPanel->move(0, 0);
     infoPanel->raise();
-    information->loadDocument(startFolder + QStringLiteral("Liste.rtf"));
+    information->loadDocument(startFolder, QStringLiteral("Liste.rtf"));
     refdata::LoadGlossary(*m_table, [this](const QString& term) { termList->addEntry(term); });
 }
 

@@ -168,7 +168,7 @@ void MainWindow::load()
           specialtyPage->chosen, wordSearchPage->countLine, wordSearchPage->searchedWords})
         l->setCaption(QString());
     about->version->setCaption(m_values.versionText);
-    about->licence->loadDocument(m_values.startFolder + QStringLiteral("Licencebis.rtf"));
+    about->licence->loadDocument(m_values.startFolder, QStringLiteral("Licencebis.rtf"));
     about->disclaimer->setCaption(disclaimerText());
     startupTimer->start();
 }

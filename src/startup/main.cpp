@@ -3,14 +3,13 @@
 #include "ui/fonts.h"
 
 #include <QApplication>
-#include <QDir>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vitralis"));
     ui::installFonts();
-    startup::Starter starter(QDir::currentPath());
+    startup::Starter starter(startup::holdWorkingFolder());
     const int ended = starter.start();
     if (ended >= 0)
         return ended;

@@ -1,5 +1,7 @@
 #include "startup.h"
 
+#include "ui/documents.h"
+
 #include <QDir>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -36,6 +38,13 @@ QString startFolderFrom(const QString& workingFolder)
 mainwin::ProgramValues programValues(const QString& workingFolder)
 {
     return {startFolderFrom(workingFolder), VersionText, QStringLiteral(VITRALIS_WEB_PAGE)};
+}
+
+QString holdWorkingFolder()
+{
+    const QString working = QDir::currentPath();
+    ui::holdStartFolder(startFolderFrom(working));
+    return working;
 }
 
 SingleInstanceGuard::SingleInstanceGuard(const QString& lockPath)

@@ -18,6 +18,11 @@ QString startFolderFrom(const QString& workingFolder);
 // The values every window reads for the whole run, taken at start.
 mainwin::ProgramValues programValues(const QString& workingFolder);
 
+// Takes hold of the process's working folder as the start folder, so that the
+// documents are read from it whatever the bytes of its name (see
+// ui::holdStartFolder()), and returns its path.
+QString holdWorkingFolder();
+
 // Keeps a second copy of the program from running. The lock lives in the
 // user's runtime folder and is released when the holder ends; the lock of a
 // copy that was killed or crashed is recognised as stale and taken over.

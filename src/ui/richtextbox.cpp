@@ -136,9 +136,9 @@ void RichTextBox::setSelectionEmphasis(bool on)
     textCursor().mergeCharFormat(f);
 }
 
-bool RichTextBox::loadDocument(const QString& path)
+bool RichTextBox::loadDocument(const QString& startFolder, const QString& name)
 {
-    const bool ok = loadRtfDocument(path, *document());
+    const bool ok = showRtfDocument(readDocument(startFolder, name), name, *document());
     refreshText();
     // A document opens at its beginning.
     moveCursor(QTextCursor::Start);

@@ -45,9 +45,11 @@ public:
     // The heading emphasis: bold.
     void setSelectionEmphasis(bool on);
 
-    // Loads a rich-text document; a document that cannot be read leaves a short
-    // notice in the box. Returns whether the document was read.
-    bool loadDocument(const QString& path);
+    // Loads the rich-text document `name` from the start folder, or else from
+    // the installed copy's folder (see ui::readDocument()); a document that
+    // cannot be found or read leaves a short notice in the box. Returns whether
+    // the document was read.
+    bool loadDocument(const QString& startFolder, const QString& name);
 
     // Translations between offsets into text() and document positions.
     int toPosition(int offset) const;

@@ -2,7 +2,6 @@
 
 #include <QBrush>
 #include <QColor>
-#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QHash>
@@ -813,12 +812,6 @@ QTextBlockFormat Reader::blockFormat() const
     return format;
 }
 
-void showNotice(const QString& path, QTextDocument& doc)
-{
-    doc.clear();
-    QTextCursor(&doc).insertText(missingDocumentNotice(QFileInfo(path).fileName()));
-}
-
 } // namespace
 
 QString missingDocumentNotice(const QString& fileName)
@@ -838,22 +831,22 @@ bool readRtf(QByteArrayView rtf, QTextDocument& doc)
     return isRtf;
 }
 
-bool loadRtfDocument(const QString& path, QTextDocument& doc)
+bool showRtfDocument(const std::optional<QByteArray>& bytes, const QString& name,
+                     QTextDocument& doc)
 {
-    QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly) && file.size() <= kMaxRtfBytes) {
-        // Read one byte more than allowed, so that a file which grows while we read it, or a
-        // device that never ends, is still caught.
-        bytes = file.read(kMaxRtfBytes + 1);
-    }
-    if (!bytes.isEmpty() && bytes.size() <= kMaxRtfBytes && readRtf(bytes, doc))
+    if (bytes && readRtf(*bytes, doc))
         return true;
     const bool undo = doc.isUndoRedoEnabled();
     doc.setUndoRedoEnabled(false);
-    showNotice(path, doc);
+    doc.clear();
+    QTextCursor(&doc).insertText(missingDocumentNotice(name));
     doc.setUndoRedoEnabled(undo);
     return false;
+}
+
+bool loadRtfDocument(const QString& path, QTextDocument& doc)
+{
+    return showRtfDocument(readDocumentFile(path), QFileInfo(path).fileName(), doc);
 }
 
 } // namespace ui

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "ui/documents.h"
+
 #include <QByteArrayView>
 #include <QString>
+
+#include <optional>
 
 class QTextDocument;
 
@@ -9,7 +13,7 @@ namespace ui {
 
 // The largest document we read, in bytes. A file over this size is not read at all;
 // readRtf() reads no further than this many bytes of what it is given.
-inline constexpr qsizetype kMaxRtfBytes = 1024 * 1024;
+inline constexpr qsizetype kMaxRtfBytes = kMaxDocumentBytes;
 
 // The one-paragraph notice shown in place of a document that cannot be read:
 // "Le document « NAME » est introuvable ou illisible."
@@ -28,9 +32,14 @@ QString missingDocumentNotice(const QString& fileName);
 // end, and whatever follows the brace that closes the document is ignored.
 bool readRtf(QByteArrayView rtf, QTextDocument& doc);
 
-// Loads a document file. A missing, unreadable, empty, non-RTF or oversized file (over 1 MiB: not
-// read at all) leaves in `doc` a one-paragraph French notice, "Le document « NAME » est
-// introuvable ou illisible." with NAME the file name without its folder, and returns false.
+// Shows the document `name` whose bytes are `bytes` in `doc`. No bytes at all (the document was
+// not found), empty or non-RTF bytes leave in `doc` a one-paragraph French notice, "Le document
+// « NAME » est introuvable ou illisible.", and return false.
+bool showRtfDocument(const std::optional<QByteArray>& bytes, const QString& name,
+                     QTextDocument& doc);
+
+// Loads the document file at `path` (see readDocumentFile()) as showRtfDocument() does, NAME
+// being the file name without its folder.
 bool loadRtfDocument(const QString& path, QTextDocument& doc);
 
 } // namespace ui

@@ -4,11 +4,18 @@
 
 #include <QMessageBox>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QPushButton>
+#include <QTextEdit>
+
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -87,6 +94,70 @@ private slots:
             box.exec();
         });
         showAlreadyRunning();
+    }
+
+    // Starts as the program does, in the folder `folder` (bytes, as the system names it), and
+    // returns the texts of the About box and of the glossary window's information view.
+    QStringList documentsSeenFrom(const QByteArray& folder)
+    {
+        const QByteArray back = QFile::encodeName(QDir::currentPath());
+        if (::chdir(folder.constData()) != 0)
+            return {u"cannot enter the folder"_s};
+        Starter starter(holdWorkingFolder(), lockPath());
+        ::chdir(back.constData());
+        QSignalSpy loaded(&starter, &Starter::mainWindowLoaded);
+        if (starter.start() != -1 || !loaded.wait(2000))
+            return {u"no main window"_s};
+        mainwin::MainWindow* w = starter.mainWindow();
+        QStringList texts{w->findChild<QWidget*>(u"Pict(4)"_s)
+                              ->findChild<QTextEdit*>(u"Rtb1"_s)
+                              ->toPlainText()};
+        w->findChild<QPushButton*>(u"CmdIndex"_s)->click();
+        auto* glossary = w->findChild<QWidget*>(u"Frm31Index"_s);
+        texts << (glossary ? glossary->findChild<QTextEdit*>(u"Rtb1"_s)->toPlainText() : QString());
+        if (glossary)
+            glossary->close();
+        return texts;
+    }
+
+    void documentsAreReadFromAStartFolderWhateverItsName()
+    {
+        // Not valid UTF-8: the name cannot go through text and back.
+        const QByteArray folder = QFile::encodeName(dir.path()) + "/vitr\xe9lis \xff";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        const auto removeFolder = qScopeGuard([&] {
+            for (const char* name : {"Licencebis.rtf", "Liste.rtf"})
+                ::unlink((folder + '/' + name).constData());
+            ::rmdir(folder.constData());
+        });
+        for (const char* name : {"Licencebis.rtf", "Liste.rtf"}) {
+            QFile source(QStringLiteral(VITRALIS_DATA_DIR "/../documents/") + QLatin1StringView(name));
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            QFile copy;
+            const int fd = ::open((folder + '/' + name).constData(), O_WRONLY | O_CREAT, 0600);
+            QVERIFY(copy.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+            copy.write(source.readAll());
+        }
+        const QStringList texts = documentsSeenFrom(folder);
+        QCOMPARE(texts.size(), 2);
+        QVERIFY2(texts[0].contains(u"Vitralis") && !texts[0].contains(u"introuvable"),
+                 qPrintable(texts[0]));
+        QVERIFY2(texts[1].contains(u"Vitralis") && !texts[1].contains(u"introuvable"),
+                 qPrintable(texts[1]));
+    }
+
+    void aStartFolderDeletedBeforeTheStartHoldsNoDocuments()
+    {
+        const QByteArray folder = QFile::encodeName(dir.filePath(u"gone"_s));
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        const QByteArray back = QFile::encodeName(QDir::currentPath());
+        QCOMPARE(::chdir(folder.constData()), 0);
+        QCOMPARE(::rmdir(folder.constData()), 0);
+        const QStringList texts = documentsSeenFrom(".");
+        ::chdir(back.constData());
+        QCOMPARE(texts,
+                 QStringList({u"Le document « Licencebis.rtf » est introuvable ou illisible."_s,
+                              u"Le document « Liste.rtf » est introuvable ou illisible."_s}));
     }
 
     void handsOverToTheMainWindow()

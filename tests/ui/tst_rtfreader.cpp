@@ -1,6 +1,7 @@
 #include "ui/rtfreader.h"
 
 #include <QBrush>
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -10,6 +11,8 @@
 #include <QTextDocument>
 
 #include <iterator>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -73,6 +76,7 @@ private slots:
     void rejectsWhatIsNotRtf();
     void badFilesGiveTheNotice_data();
     void badFilesGiveTheNotice();
+    void documentsAreLookedForInTheStartFolderFirst();
     void shippedDocumentsLoad_data();
     void shippedDocumentsLoad();
 };
@@ -317,15 +321,24 @@ void TestRtfReader::rejectsWhatIsNotRtf()
 void TestRtfReader::badFilesGiveTheNotice_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<qint64>("size"); // -1: no file at all; 0: as written
+    QTest::addColumn<qint64>("size"); // -1: no file at all, or the special file below; 0: as written
     QTest::addColumn<bool>("readable");
+    QTest::addColumn<QString>("special");
 
-    QTest::newRow("missing") << QByteArray() << qint64(-1) << false;
-    QTest::newRow("empty") << QByteArray() << qint64(0) << false;
-    QTest::newRow("not RTF") << QByteArray("Licence de Vitralis") << qint64(0) << false;
-    QTest::newRow("too large") << QByteArray("{\\rtf1 a}") << qint64(ui::kMaxRtfBytes + 1) << false;
-    QTest::newRow("largest allowed") << QByteArray("{\\rtf1 a") << qint64(ui::kMaxRtfBytes) << true;
-    QTest::newRow("damaged RTF") << QByteArray("{\\rtf1 a{\\b") << qint64(0) << true;
+    QTest::newRow("missing") << QByteArray() << qint64(-1) << false << QString();
+    // Reading any of these would block or never end.
+    QTest::newRow("a FIFO") << QByteArray() << qint64(-1) << false << "fifo";
+    QTest::newRow("a device") << QByteArray() << qint64(-1) << false << "/dev/zero";
+    QTest::newRow("a terminal") << QByteArray() << qint64(-1) << false << "/dev/tty";
+    QTest::newRow("a folder") << QByteArray() << qint64(-1) << false << "folder";
+    QTest::newRow("empty") << QByteArray() << qint64(0) << false << QString();
+    QTest::newRow("not RTF") << QByteArray("Licence de Vitralis") << qint64(0) << false
+                             << QString();
+    QTest::newRow("too large") << QByteArray("{\\rtf1 a}") << qint64(ui::kMaxRtfBytes + 1) << false
+                               << QString();
+    QTest::newRow("largest allowed") << QByteArray("{\\rtf1 a") << qint64(ui::kMaxRtfBytes) << true
+                                     << QString();
+    QTest::newRow("damaged RTF") << QByteArray("{\\rtf1 a{\\b") << qint64(0) << true << QString();
 }
 
 void TestRtfReader::badFilesGiveTheNotice()
@@ -333,10 +346,17 @@ void TestRtfReader::badFilesGiveTheNotice()
     QFETCH(QByteArray, content);
     QFETCH(qint64, size);
     QFETCH(bool, readable);
+    QFETCH(QString, special);
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath("Licencebis.rtf");
+    if (special == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (special == "folder")
+        QVERIFY(QDir().mkdir(path));
+    else if (!special.isEmpty())
+        QVERIFY(QFile::link(special, path));
     if (size >= 0) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -355,6 +375,32 @@ void TestRtfReader::badFilesGiveTheNotice()
         QCOMPARE(doc.toPlainText(),
                  u"Le document « Licencebis.rtf » est introuvable ou illisible."_s);
     }
+}
+
+void TestRtfReader::documentsAreLookedForInTheStartFolderFirst()
+{
+    QTemporaryDir start;
+    QTemporaryDir installed;
+    const auto put = [](const QTemporaryDir& dir, const QByteArray& content) {
+        QFile file(dir.filePath("Liste.rtf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    };
+    const auto lookUp = [&] { return ui::readDocument(start.path(), "Liste.rtf", installed.path()); };
+
+    QCOMPARE(lookUp(), std::nullopt);
+    put(installed, "installed");
+    QCOMPARE(lookUp(), "installed");
+    put(start, "start");
+    QCOMPARE(lookUp(), "start");
+    QCOMPARE(ui::readDocument(start.path() + "/", "Liste.rtf", installed.path()), "start");
+    // What is not a regular file is passed over, without waiting on it.
+    QVERIFY(QFile::remove(start.filePath("Liste.rtf")));
+    QCOMPARE(::mkfifo(QFile::encodeName(start.filePath("Liste.rtf")).constData(), 0600), 0);
+    QCOMPARE(lookUp(), "installed");
+    // No start folder is neither the working folder nor the root.
+    QCOMPARE(ui::readDocument(QString(), "Liste.rtf", installed.path()), "installed");
+    QCOMPARE(ui::readDocument(QString(), "Liste.rtf", QString()), std::nullopt);
 }
 
 void TestRtfReader::shippedDocumentsLoad_data()
