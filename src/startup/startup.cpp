@@ -3,9 +3,16 @@
 #include "ui/documents.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
-#include <QStandardPaths>
+#include <QSysInfo>
+#include <QThread>
 #include <QTimer>
+
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #ifndef VITRALIS_WEB_PAGE
 #define VITRALIS_WEB_PAGE "https://vitralis.example.org/"
@@ -22,6 +29,15 @@ MessageShower& shower()
         box.exec();
     };
     return s;
+}
+
+// Whether `path` is a folder (not a link to one) of this user's that nobody
+// else may enter or write in.
+bool isPrivateFolder(const QByteArray& path)
+{
+    struct stat st{};
+    return ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
 }
 
 } // namespace
@@ -48,23 +64,71 @@ QString holdWorkingFolder()
 }
 
 SingleInstanceGuard::SingleInstanceGuard(const QString& lockPath)
-    : m_lock(std::make_unique<QLockFile>(lockPath))
 {
+    if (lockPath.isEmpty())
+        return;
+    m_lock = std::make_unique<QLockFile>(lockPath);
     // Never judge a lock by its age, only by whether its holder still runs.
     m_lock->setStaleLockTime(0);
 }
 
-bool SingleInstanceGuard::acquire()
+SingleInstanceGuard::Outcome SingleInstanceGuard::acquire()
 {
-    return m_lock->isLocked() || m_lock->tryLock(0);
+    if (!m_lock)
+        return giveUp(QStringLiteral("aucun dossier réservé à l'utilisateur où le poser"));
+    if (m_lock->isLocked())
+        return Outcome::Acquired;
+    const QString path = m_lock->fileName();
+    // A copy starting at this very moment holds its lock a little before it has
+    // written in it who it is: such a lock is given that little time.
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (m_lock->tryLock(0))
+            return Outcome::Acquired;
+        if (m_lock->error() == QLockFile::PermissionError)
+            return giveUp(QStringLiteral("pas le droit de créer « %1 »").arg(path));
+        if (m_lock->error() != QLockFile::LockFailedError)
+            return giveUp(QStringLiteral("« %1 » ne peut être créé").arg(path));
+        // The lock stands. It is a running copy's when it names this machine:
+        // the lock has already found its holder alive.
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        if (m_lock->getLockInfo(&pid, &host, &application) &&
+            (host.isEmpty() || host == QSysInfo::machineHostName()))
+            return Outcome::AnotherCopyRuns;
+        // Empty, damaged, written on another machine, or a folder: no copy's
+        // here. It goes, unless a live process is writing it right now.
+        if (m_lock->removeStaleLockFile() || QDir().rmdir(path))
+            continue;
+        if (!QFileInfo(path).isFile())
+            return giveUp(QStringLiteral("« %1 » n'est pas un verrou").arg(path));
+        QThread::msleep(10);
+    }
+    return giveUp(QStringLiteral("« %1 » reste illisible").arg(path));
+}
+
+SingleInstanceGuard::Outcome SingleInstanceGuard::giveUp(const QString& why)
+{
+    m_problem = QStringLiteral("Vitralis : verrou d'instance unique indisponible (%1) ; "
+                               "le programme démarre sans vérifier qu'il est seul lancé.")
+                    .arg(why);
+    return Outcome::NoLock;
 }
 
 QString SingleInstanceGuard::defaultLockPath()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/vitralis.lock");
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    QByteArray folder;
+    if (runtime.startsWith('/') && isPrivateFolder(runtime)) {
+        folder = runtime;
+    } else {
+        folder = QFile::encodeName(QDir::tempPath()) + "/vitralis-" +
+                 QByteArray::number(::geteuid());
+        ::mkdir(folder.constData(), 0700); // or it is there already: looked at below
+        if (!isPrivateFolder(folder))
+            return {};
+    }
+    return QFile::decodeName(folder) + QStringLiteral("/vitralis.lock");
 }
 
 void setMessageShower(MessageShower s)
@@ -84,9 +148,15 @@ Starter::Starter(const QString& workingFolder, const QString& lockPath)
 
 int Starter::start()
 {
-    if (!m_guard.acquire()) {
+    switch (m_guard.acquire()) {
+    case SingleInstanceGuard::Outcome::AnotherCopyRuns:
         showAlreadyRunning();
         return 0;
+    case SingleInstanceGuard::Outcome::NoLock:
+        std::fprintf(stderr, "%s\n", m_guard.problem().toLocal8Bit().constData());
+        break;
+    case SingleInstanceGuard::Outcome::Acquired:
+        break;
     }
     QTimer::singleShot(100, Qt::PreciseTimer, this, [this] {
         m_window = std::make_unique<mainwin::MainWindow>(m_values);

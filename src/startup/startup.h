@@ -23,19 +23,36 @@ mainwin::ProgramValues programValues(const QString& workingFolder);
 // ui::holdStartFolder()), and returns its path.
 QString holdWorkingFolder();
 
-// Keeps a second copy of the program from running. The lock lives in the
-// user's runtime folder and is released when the holder ends; the lock of a
-// copy that was killed or crashed is recognised as stale and taken over.
+// Keeps a second copy of the program from running. The lock lives in a folder
+// private to the user and is released when the holder ends. A lock that is
+// plainly no running copy's (its holder died, it is empty or damaged, another
+// machine wrote it, an empty folder stands in its place) is taken over.
 class SingleInstanceGuard
 {
 public:
+    enum class Outcome
+    {
+        Acquired,        // this copy is the only one running
+        AnotherCopyRuns, // a running copy holds the lock
+        NoLock,          // the lock cannot be taken; nothing says another copy runs
+    };
+
+    // An empty `lockPath` means that no private folder could be found for it.
     explicit SingleInstanceGuard(const QString& lockPath = defaultLockPath());
-    // True when this copy is the only one running.
-    bool acquire();
+    Outcome acquire();
+    // Why the lock could not be taken, in French, after acquire() said NoLock.
+    QString problem() const { return m_problem; }
+
+    // vitralis.lock in the user's runtime folder when it is the user's own and
+    // closed to others, else in a folder of the temporary folder made for the
+    // user alone; empty when neither can be had.
     static QString defaultLockPath();
 
 private:
+    Outcome giveUp(const QString& why);
+
     std::unique_ptr<QLockFile> m_lock;
+    QString m_problem;
 };
 
 // How the second-start message is shown; tests put their own in its place.

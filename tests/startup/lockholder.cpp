@@ -1,18 +1,51 @@
-// Takes the single-instance lock given as argument, says so, and waits to be killed.
+// Helps the start-up tests from another process, and waits to be killed.
+//   lockholder PATH    takes the single-instance lock PATH and says "locked" or "refused".
+//   lockholder --start waits for a line on its input, then starts as the program does and
+//                      says "window" once its main window is loaded, or "refused" when it is
+//                      told that another copy runs.
 #include "startup/startup.h"
+#include "ui/fonts.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDir>
 #include <QThread>
+
 #include <cstdio>
+#include <iostream>
+#include <string>
+
+namespace {
+
+void say(const char* what)
+{
+    std::puts(what);
+    std::fflush(stdout);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
     if (argc < 2)
         return 2;
-    startup::SingleInstanceGuard guard(QString::fromLocal8Bit(argv[1]));
-    std::puts(guard.acquire() ? "locked" : "refused");
-    std::fflush(stdout);
-    QThread::sleep(60);
-    return 0;
+    if (std::string(argv[1]) != "--start") {
+        QCoreApplication app(argc, argv);
+        startup::SingleInstanceGuard guard(QString::fromLocal8Bit(argv[1]));
+        say(guard.acquire() == startup::SingleInstanceGuard::Outcome::Acquired ? "locked"
+                                                                                : "refused");
+        QThread::sleep(60);
+        return 0;
+    }
+    QApplication app(argc, argv);
+    ui::installFonts();
+    startup::setMessageShower([](const QString&, const QString&) { say("refused"); });
+    startup::Starter starter(QDir::currentPath());
+    QObject::connect(&starter, &startup::Starter::mainWindowLoaded, [] { say("window"); });
+    std::string line;
+    std::getline(std::cin, line);
+    if (starter.start() >= 0) {
+        QThread::sleep(60);
+        return 0;
+    }
+    return QApplication::exec();
 }

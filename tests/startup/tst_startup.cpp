@@ -2,6 +2,7 @@
 #include "startup/startup.h"
 #include "ui/fonts.h"
 
+#include <QDir>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScopeGuard>
@@ -20,6 +21,7 @@
 using namespace Qt::StringLiterals;
 
 using namespace startup;
+using Outcome = SingleInstanceGuard::Outcome;
 
 class TestStartup : public QObject
 {
@@ -45,11 +47,11 @@ private slots:
     {
         auto first = std::make_unique<SingleInstanceGuard>(lockPath());
         SingleInstanceGuard second(lockPath());
-        QVERIFY(first->acquire());
-        QVERIFY(first->acquire()); // asking again changes nothing
-        QVERIFY(!second.acquire());
+        QCOMPARE(first->acquire(), Outcome::Acquired);
+        QCOMPARE(first->acquire(), Outcome::Acquired); // asking again changes nothing
+        QCOMPARE(second.acquire(), Outcome::AnotherCopyRuns);
         first.reset();
-        QVERIFY(second.acquire());
+        QCOMPARE(second.acquire(), Outcome::Acquired);
     }
 
     void aKilledHolderLeavesNothingBehind()
@@ -59,16 +61,98 @@ private slots:
         QVERIFY(holder.waitForReadyRead(10000));
         QCOMPARE(holder.readAll().trimmed(), QByteArray("locked"));
         SingleInstanceGuard guard(lockPath());
-        QVERIFY(!guard.acquire());
+        QCOMPARE(guard.acquire(), Outcome::AnotherCopyRuns);
         ::kill(pid_t(holder.processId()), SIGKILL);
         QVERIFY(holder.waitForFinished(10000));
-        QVERIFY(guard.acquire());
+        QCOMPARE(guard.acquire(), Outcome::Acquired);
+    }
+
+    void aLockNoCopyHoldsIsTakenOver_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // what the lock file holds; "/": a folder
+        QTest::newRow("empty") << QByteArray("");
+        QTest::newRow("damaged") << QByteArray("\x01\xff garbage");
+        QTest::newRow("another machine's") << QByteArray("1\nvitralis\nanother-machine-42\n");
+        QTest::newRow("an empty folder") << QByteArray("/");
+    }
+
+    void aLockNoCopyHoldsIsTakenOver()
+    {
+        QFETCH(QByteArray, content);
+        if (content == "/") {
+            QVERIFY(QDir().mkdir(lockPath()));
+        } else {
+            QFile file(lockPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        SingleInstanceGuard guard(lockPath());
+        QCOMPARE(guard.acquire(), Outcome::Acquired);
+    }
+
+    void aLockThatCannotBeTakenStartsAnyway_data()
+    {
+        QTest::addColumn<QString>("path");
+        // As root, no folder of the temporary folder can be closed to us.
+        const QString closed = ::geteuid() == 0 ? u"/sys"_s : dir.filePath(u"closed"_s);
+        QTest::newRow("folder not writable") << closed + u"/vitralis.lock"_s;
+        QTest::newRow("folder missing") << dir.filePath(u"missing/vitralis.lock"_s);
+        QTest::newRow("a full folder instead") << dir.filePath(u"full"_s);
+        QTest::newRow("no private folder") << QString();
+    }
+
+    void aLockThatCannotBeTakenStartsAnyway()
+    {
+        QFETCH(QString, path);
+        QDir().mkpath(dir.filePath(u"full/inside"_s));
+        QDir().mkdir(dir.filePath(u"closed"_s));
+        QFile::setPermissions(dir.filePath(u"closed"_s), QFile::ReadOwner | QFile::ExeOwner);
+
+        SingleInstanceGuard guard(path);
+        QCOMPARE(guard.acquire(), Outcome::NoLock);
+        QVERIFY2(guard.problem().contains(u"démarre sans vérifier"), qPrintable(guard.problem()));
+
+        QStringList shown;
+        setMessageShower([&](const QString&, const QString& text) { shown << text; });
+        Starter starter(dir.path(), path);
+        QCOMPARE(starter.start(), -1);
+        QTRY_VERIFY(starter.mainWindow());
+        QCOMPARE(shown, QStringList());
+    }
+
+    void twoCopiesStartedAtOnceOpenOneWindow()
+    {
+        QTemporaryDir runtime; // made closed to others
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        for (int round = 0; round < 3; ++round) {
+            QProcess copies[2];
+            for (QProcess& p : copies) {
+                p.setProcessEnvironment(env);
+                p.start(QStringLiteral(LOCKHOLDER), {u"--start"_s});
+                QVERIFY(p.waitForStarted(10000));
+            }
+            for (QProcess& p : copies)
+                p.write("go\n");
+            QStringList said;
+            for (QProcess& p : copies) {
+                QVERIFY(p.waitForReadyRead(10000));
+                said << QString::fromLatin1(p.readLine().trimmed());
+            }
+            said.sort();
+            QCOMPARE(said, QStringList({u"refused"_s, u"window"_s}));
+            for (QProcess& p : copies) {
+                p.kill();
+                p.waitForFinished(10000);
+            }
+        }
     }
 
     void aSecondStartShowsTheMessageAndOpensNothing()
     {
         SingleInstanceGuard running(lockPath());
-        QVERIFY(running.acquire());
+        QCOMPARE(running.acquire(), Outcome::Acquired);
         QStringList shown;
         setMessageShower(
             [&](const QString& title, const QString& text) { shown << title << text; });
@@ -77,7 +161,7 @@ private slots:
         QCOMPARE(shown, QStringList({u"Vitralis"_s, u"Le programme est déja lancé."_s}));
         QTest::qWait(150);
         QVERIFY(second.mainWindow() == nullptr);
-        QVERIFY(running.acquire()); // the first copy keeps its lock
+        QCOMPARE(running.acquire(), Outcome::Acquired); // the first copy keeps its lock
     }
 
     void theRealMessageBoxIsAWarningWithOneButton()
