@@ -5,8 +5,11 @@
 
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextOption>
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -32,11 +35,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool isRtf = ui::readRtf(bytes, doc);
     if (!isRtf && !doc.isEmpty())
         std::abort(); // what is not RTF leaves the document empty
-    // No input yields more characters than it has bytes (plus the final paragraph mark).
-    if (doc.characterCount() > bytes.size() + 1)
+    // No input yields more characters than the reader's bound on text, its chances to break
+    // long words, its paragraph marks and its notice.
+    if (doc.characterCount() > 65'536 + 8192 + 200)
         std::abort();
-    // Lay the document out, as a rich-text box would.
-    doc.setTextWidth(400);
+    // What the layout is asked for stays within the reader's bounds.
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        const QTextBlockFormat f = b.blockFormat();
+        if (f.topMargin() > 96 || f.bottomMargin() > 96 || std::abs(f.leftMargin()) > 96 ||
+            std::abs(f.rightMargin()) > 96 || std::abs(f.textIndent()) > 96)
+            std::abort();
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().fontPointSize() > 72)
+                std::abort();
+        }
+    }
+    // Lay the document out as the About box does, at its width, breaking words where it must.
+    QTextOption option = doc.defaultTextOption();
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    doc.setDefaultTextOption(option);
+    doc.setTextWidth(593);
     (void)doc.size();
     return 0;
 }

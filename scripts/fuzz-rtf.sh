@@ -5,9 +5,11 @@
 #   scripts/fuzz-rtf.sh 600     ten minutes
 # Installs clang and libFuzzer's runtime with apt-get when they are missing (through sudo when
 # not run as root), builds in build-fuzz/ and starts from the seed corpus: the hand-written
-# samples of fuzz/corpus/ and the two documents of documents/. New inputs are kept in
-# build-fuzz/corpus/; an input that fails is written to build-fuzz/findings/ and the script
-# exits non-zero.
+# samples of fuzz/corpus/ (the hostile ones among them), the two documents of documents/ and
+# the generated 1 MiB hostile documents (written to build-fuzz/hostile/). Inputs may grow to
+# the reader's size cap, and each must be read and laid out within a second. New inputs are
+# kept in build-fuzz/corpus/; an input that fails or takes too long is written to
+# build-fuzz/findings/ and the script exits non-zero.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -34,9 +36,10 @@ fi
 build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVITRALIS_FUZZ=ON -DVITRALIS_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target rtf_fuzzer
+cmake --build "$build" -j "$(nproc)" --target rtf_fuzzer make_hostile
 
-mkdir -p "$build/corpus" "$build/findings"
+mkdir -p "$build/corpus" "$build/findings" "$build/hostile"
+"$build/fuzz/make_hostile" "$build/hostile"
 # The words and marks of the format, so that the fuzzer need not guess them byte by byte.
 cat >"$build/rtf.dict" <<'EOF'
 "{\\rtf1"
@@ -77,6 +80,11 @@ cat >"$build/rtf.dict" <<'EOF'
 "\\fi"
 "\\sb"
 "\\sa"
+"\\sl"
+"\\slmult"
+"\\li"
+"\\fs3276"
+"\\sb31680"
 "\\pict"
 "\\info"
 "\\stylesheet"
@@ -98,11 +106,11 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/$build/lsan.supp}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-"$build/fuzz/rtf_fuzzer" "$build/corpus" fuzz/corpus documents \
+"$build/fuzz/rtf_fuzzer" "$build/corpus" fuzz/corpus documents "$build/hostile" \
     -dict="$build/rtf.dict" \
     -max_total_time="$seconds" \
-    -max_len=16384 \
-    -timeout=10 \
+    -max_len=1048576 \
+    -timeout=1 \
     -rss_limit_mb=4096 \
     -artifact_prefix="$build/findings/" \
     -print_final_stats=1

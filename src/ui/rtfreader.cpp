@@ -27,12 +27,35 @@ namespace {
 constexpr std::size_t kMaxDepth = 256;       // deeper groups are read, but carry no text
 constexpr int kMaxParameter = 1'000'000'000; // numeric parameters saturate here
 constexpr std::size_t kMaxWordLength = 32;   // longer control words are unknown ones
-constexpr int kMaxTableEntries = 4096;       // fonts, colours
 constexpr int kMaxFontNameLength = 128;
 constexpr int kMaxUnicodeSkip = 255;
-constexpr int kMaxHalfPoints = 3276; // 1638 pt
-constexpr int kMaxTwips = 31680;     // 22 inches
 constexpr int kDefaultHalfPoints = 24;
+
+// What a document may ask of the layout. The time a box takes to show a document grows with
+// each of these, some of them faster than linearly; beyond them the document is shown
+// simplified, and says so in a first paragraph.
+constexpr int kMaxHalfPoints = 144;           // 72 pt
+constexpr int kMaxSpacingTwips = 1440;        // space before or after a paragraph: one inch
+constexpr int kMaxIndentTwips = 1440;         // each indent, either way
+constexpr int kMaxFonts = 64;                 // fonts kept from the font table
+constexpr int kMaxColours = 256;              // colours kept from the colour table
+constexpr int kMaxRuns = 4096;                // stretches of text in a format of their own
+constexpr int kMaxParagraphs = 8192;          // paragraphs shown
+constexpr qsizetype kMaxText = 65'536;        // characters shown
+constexpr int kMaxUnbroken = 256;             // characters with no chance to break a line
+constexpr char16_t kZeroWidthSpace = 0x200B;  // a chance to break, and nothing to see
+
+// What had to be bounded, for the notice.
+enum Simplification : unsigned
+{
+    BigFonts = 1 << 0,
+    Spacing = 1 << 1,
+    ManyFonts = 1 << 2,
+    ManyColours = 1 << 3,
+    ManyRuns = 1 << 4,
+    LongWords = 1 << 5,
+    LongText = 1 << 6,
+};
 constexpr double kTwipsPerPixel = 15.0;
 
 enum class Destination : std::uint8_t
@@ -208,6 +231,8 @@ private:
     void finish();
     void commitFont();
     void commitColour();
+    void addNotice();
+    int twips(std::optional<int> parameter, int low, int high);
 
     QTextCharFormat charFormat() const;
     QTextBlockFormat blockFormat() const;
@@ -223,6 +248,7 @@ private:
     std::vector<GroupState> stack_;
     int overflow_ = 0; // groups opened beyond kMaxDepth and not yet closed
     bool finished_ = false;
+    bool full_ = false; // the document holds all the text it may show
     int fallbackToSkip_ = 0; // characters still to skip after a \uN
 
     int codePage_ = 1252;
@@ -243,12 +269,19 @@ private:
     QList<std::optional<QColor>> colours_;
     int red_ = 0, green_ = 0, blue_ = 0;
     bool colourGiven_ = false;
+
+    // What the layout will be asked for.
+    unsigned simplified_ = 0;
+    int runs_ = 0;
+    int paragraphs_ = 1;
+    qsizetype text_ = 0; // characters written
+    int unbroken_ = 0;   // characters since the last chance to break a line
 };
 
 void Reader::read()
 {
     cursor_.beginEditBlock();
-    while (pos_ < in_.size() && !finished_) {
+    while (pos_ < in_.size() && !finished_ && !full_) {
         const char c = in_[pos_++];
         switch (c) {
         case '{':
@@ -444,6 +477,8 @@ bool Reader::characterWord(Word word, std::optional<int> parameter, GroupState& 
         break;
     case Word::FontSize: {
         const int halfPoints = parameter.value_or(kDefaultHalfPoints);
+        if (halfPoints > kMaxHalfPoints)
+            simplified_ |= BigFonts;
         state.halfPoints =
             halfPoints > 0 ? std::min(halfPoints, kMaxHalfPoints) : kDefaultHalfPoints;
         break;
@@ -461,9 +496,19 @@ bool Reader::characterWord(Word word, std::optional<int> parameter, GroupState& 
     return true;
 }
 
+// A length in twips, within [low, high].
+int Reader::twips(std::optional<int> parameter, int low, int high)
+{
+    const int value = parameter.value_or(0);
+    if (value < low || value > high) {
+        simplified_ |= Spacing;
+        return std::clamp(value, low, high);
+    }
+    return value;
+}
+
 void Reader::textWord(Word word, std::optional<int> parameter, GroupState& state)
 {
-    const int twips = std::clamp(parameter.value_or(0), -kMaxTwips, kMaxTwips);
     switch (word) {
     case Word::Ansi:
         setCodePage(1252);
@@ -504,19 +549,19 @@ void Reader::textWord(Word word, std::optional<int> parameter, GroupState& state
         state.alignment = Qt::AlignJustify;
         break;
     case Word::LeftIndent:
-        state.leftTwips = twips;
+        state.leftTwips = twips(parameter, -kMaxIndentTwips, kMaxIndentTwips);
         break;
     case Word::RightIndent:
-        state.rightTwips = twips;
+        state.rightTwips = twips(parameter, -kMaxIndentTwips, kMaxIndentTwips);
         break;
     case Word::FirstIndent:
-        state.firstTwips = twips;
+        state.firstTwips = twips(parameter, -kMaxIndentTwips, kMaxIndentTwips);
         break;
     case Word::SpaceBefore:
-        state.beforeTwips = std::max(twips, 0);
+        state.beforeTwips = std::max(twips(parameter, -kMaxSpacingTwips, kMaxSpacingTwips), 0);
         break;
     case Word::SpaceAfter:
-        state.afterTwips = std::max(twips, 0);
+        state.afterTwips = std::max(twips(parameter, -kMaxSpacingTwips, kMaxSpacingTwips), 0);
         break;
     default:
         break; // unknown words, and those of the tables, mean nothing here
@@ -687,15 +732,38 @@ void Reader::put(char16_t c)
 
 void Reader::putText(char16_t c)
 {
-    if (formatDirty_) {
+    if (full_)
+        return;
+    if (text_ >= kMaxText) {
+        simplified_ |= LongText;
+        full_ = true; // the rest is not read
+        return;
+    }
+    // Once the formats are spent, the text goes on in the format it has.
+    if (formatDirty_ && !(simplified_ & ManyRuns)) {
         QTextCharFormat format = charFormat();
         if (format != runFormat_) {
-            flushRun();
-            runFormat_ = std::move(format);
+            if (runs_ < kMaxRuns) {
+                flushRun();
+                runFormat_ = std::move(format);
+                ++runs_;
+            } else {
+                simplified_ |= ManyRuns;
+            }
         }
         formatDirty_ = false;
     }
+    // A line can break at a blank, or where we give it a chance in a word too long.
+    if (c == u' ' || c == u'\t' || c == QChar::LineSeparator || c == kZeroWidthSpace) {
+        unbroken_ = 0;
+    } else if (++unbroken_ > kMaxUnbroken) {
+        simplified_ |= LongWords;
+        run_.append(QChar(kZeroWidthSpace));
+        ++text_;
+        unbroken_ = 1;
+    }
     run_.append(QChar(c));
+    ++text_;
     paragraphEnded_ = false;
 }
 
@@ -710,6 +778,15 @@ void Reader::flushRun()
 void Reader::endParagraph()
 {
     flushBytes();
+    if (full_)
+        return;
+    if (paragraphs_ >= kMaxParagraphs) {
+        simplified_ |= LongText;
+        full_ = true;
+        return;
+    }
+    ++paragraphs_;
+    unbroken_ = 0;
     if (highSurrogate_ != 0) {
         highSurrogate_ = 0;
         putText(0xFFFD);
@@ -745,6 +822,37 @@ void Reader::finish()
     } else if (!stack_.empty()) {
         applyParagraphFormat();
     }
+    if (simplified_ != 0)
+        addNotice();
+}
+
+// Says, in a first paragraph of its own, what was simplified.
+void Reader::addNotice()
+{
+    const std::pair<Simplification, const char*> changes[] = {
+        {BigFonts, "caractères ramenés à 72 points"},
+        {Spacing, "espacements et retraits réduits"},
+        {ManyFonts, "polices en surnombre ignorées"},
+        {ManyColours, "couleurs en surnombre ignorées"},
+        {ManyRuns, "mises en forme en surnombre ignorées"},
+        {LongWords, "mots trop longs coupés"},
+        {LongText, "texte tronqué"}};
+    QStringList said;
+    for (const auto& [change, text] : changes) {
+        if (simplified_ & change)
+            said.append(QString::fromUtf8(text));
+    }
+    QTextCursor c = cursor_;
+    c.movePosition(QTextCursor::Start);
+    // The first paragraph keeps its formats; the notice gets a plain one before it.
+    c.insertBlock(c.blockFormat(), c.blockCharFormat());
+    c.movePosition(QTextCursor::Start);
+    QTextCharFormat format;
+    format.setFontItalic(true);
+    c.setBlockFormat(QTextBlockFormat());
+    c.setBlockCharFormat(format);
+    c.insertText(QStringLiteral("%1 %2.").arg(kSimplifiedNotice, said.join(QStringLiteral(", "))),
+                 format);
 }
 
 void Reader::commitFont()
@@ -754,19 +862,23 @@ void Reader::commitFont()
     fontName_.clear();
     if (tableFont_ < 0 || name.isEmpty())
         return;
-    if (fonts_.size() < kMaxTableEntries || fonts_.contains(tableFont_))
+    if (fonts_.size() < kMaxFonts || fonts_.contains(tableFont_))
         fonts_.insert(tableFont_, name);
+    else
+        simplified_ |= ManyFonts;
     tableFont_ = -1;
     formatDirty_ = true;
 }
 
 void Reader::commitColour()
 {
-    if (colours_.size() < kMaxTableEntries) {
+    if (colours_.size() < kMaxColours) {
         if (colourGiven_)
             colours_.append(QColor(red_, green_, blue_));
         else
             colours_.append(std::nullopt);
+    } else {
+        simplified_ |= ManyColours;
     }
     red_ = green_ = blue_ = 0;
     colourGiven_ = false;

@@ -19,6 +19,10 @@ inline constexpr qsizetype kMaxRtfBytes = kMaxDocumentBytes;
 // "Le document « NAME » est introuvable ou illisible."
 QString missingDocumentNotice(const QString& fileName);
 
+// The beginning of the first paragraph of a document shown simplified, which then says what was
+// changed: "Document simplifié à l'affichage : caractères ramenés à 72 points, texte tronqué."
+inline const QString kSimplifiedNotice = QStringLiteral("Document simplifié à l'affichage :");
+
 // Reads an RTF document into `doc`, replacing its content. Returns false when the bytes are not
 // RTF (they do not begin with "{\rtf"); `doc` is then left empty.
 //
@@ -30,6 +34,12 @@ QString missingDocumentNotice(const QString& fileName);
 // skipped, and so are unknown control words. Damaged input is read as far as it makes sense:
 // groups nested deeper than 256 levels carry no text, missing closing braces are closed at the
 // end, and whatever follows the brace that closes the document is ignored.
+//
+// A document can cost the layout no more than a modest one does: font sizes, spacing and
+// indents, the number of fonts, colours and format changes, the length of a word (a longer one
+// gets invisible chances to break), the length of the text and its number of paragraphs are
+// bounded. A document beyond a bound is shown within it, after a first paragraph that begins
+// with kSimplifiedNotice and says what was changed.
 bool readRtf(QByteArrayView rtf, QTextDocument& doc);
 
 // Shows the document `name` whose bytes are `bytes` in `doc`. No bytes at all (the document was

@@ -1,15 +1,18 @@
+#include "fuzz/hostiledocuments.h"
 #include "ui/rtfreader.h"
 
 #include <QBrush>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <cmath>
 #include <iterator>
 
 #include <sys/stat.h>
@@ -73,6 +76,8 @@ private slots:
     void damagedInputEndsCleanly();
     void deepNestingCarriesNoText();
     void randomJunkEndsCleanly();
+    void hostileDocumentsAreShownWithinBounds_data();
+    void hostileDocumentsAreShownWithinBounds();
     void rejectsWhatIsNotRtf();
     void badFilesGiveTheNotice_data();
     void badFilesGiveTheNotice();
@@ -236,20 +241,22 @@ void TestRtfReader::damagedInputEndsCleanly_data()
     QTest::newRow("huge parameters")
         << QByteArray("{\\rtf1\\fs99999999999999999999\\li-99999999999999999999\\cf4294967296"
                       "\\f-2147483649\\uc99999999999\\sb2147483648\\ansicpg-2147483648 x}")
-        << "x";
+        << ui::kSimplifiedNotice +
+               u" caractères ramenés à 72 points, espacements et retraits réduits.\nx"_s;
     QTest::newRow("huge \\bin") << QByteArray("{\\rtf1 a\\bin99999999999 tail}") << "a";
     QTest::newRow("negative \\bin") << QByteArray("{\\rtf1 a\\bin-5 b}") << "ab";
     QTest::newRow("endless control word")
         << "{\\rtf1 a\\" + QByteArray("b").repeated(100000) + " c}"
         << "ac";
-    QTest::newRow("endless number") << "{\\rtf1 a\\fs" + QByteArray("9").repeated(100000) + " c}"
-                                    << "ac";
+    QTest::newRow("endless number")
+        << "{\\rtf1 a\\fs" + QByteArray("9").repeated(100000) + " c}"
+        << ui::kSimplifiedNotice + u" caractères ramenés à 72 points.\nac"_s;
     QTest::newRow("header only") << QByteArray("{\\rtf") << "";
     QTest::newRow("NUL bytes") << QByteArray("{\\rtf1 a\0b}", 10) << "ab";
     QTest::newRow("unterminated font table") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Tahoma") << "";
     QTest::newRow("colour table overflow")
         << "{\\rtf1{\\colortbl" + QByteArray(";\\red1").repeated(100000) + "}{\\cf99999 x}}"
-        << "x";
+        << ui::kSimplifiedNotice + u" couleurs en surnombre ignorées.\nx"_s;
 }
 
 void TestRtfReader::damagedInputEndsCleanly()
@@ -290,7 +297,7 @@ void TestRtfReader::randomJunkEndsCleanly()
             junk.append(static_cast<char>(random.bounded(256)));
         QTextDocument doc;
         QVERIFY(ui::readRtf(junk, doc));
-        QVERIFY(doc.characterCount() <= junk.size() + 1);
+        QVERIFY(doc.characterCount() <= junk.size() + 200); // room for a notice
     }
     // A soup of RTF tokens reaches far more of the reader than random bytes do.
     const char* const tokens[] = {"{",    "}",          "\\",        "\\'",  "\\u",  "\\bin",
@@ -303,9 +310,77 @@ void TestRtfReader::randomJunkEndsCleanly()
             soup.append(tokens[random.bounded(int(std::size(tokens)))]);
         QTextDocument doc;
         QVERIFY(ui::readRtf(soup, doc));
-        QVERIFY(doc.characterCount() <= soup.size() + 1);
+        QVERIFY(doc.characterCount() <= soup.size() + 200);
         QVERIFY(!doc.toRawText().contains(QChar(0xFDD0)));
     }
+}
+
+void TestRtfReader::hostileDocumentsAreShownWithinBounds_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("change"); // what the notice must name
+
+    for (const auto& [name, change] : {std::pair{"hostile_bigfont.rtf", "72 points"},
+                                       std::pair{"hostile_spacing.rtf", "espacements"}}) {
+        QFile file(QStringLiteral(VITRALIS_FUZZ_CORPUS_DIR "/") + QLatin1StringView(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QTest::newRow(name) << file.readAll() << QString::fromUtf8(change);
+    }
+    const QString changes[] = {u"polices en surnombre"_s, u"mises en forme en surnombre"_s,
+                               u"mots trop longs coupés"_s};
+    const QList<hostile::Document> generated = hostile::generated();
+    for (qsizetype i = 0; i < generated.size(); ++i)
+        QTest::newRow(qPrintable(generated[i].name)) << generated[i].rtf << changes[i];
+    QTest::newRow("colours") << "{\\rtf1{\\colortbl" + QByteArray(";\\red1").repeated(1000) + "}x}"
+                             << u"couleurs en surnombre"_s;
+    QTest::newRow("paragraphs") << "{\\rtf1 " + QByteArray("\\par ").repeated(10000) + "}"
+                                << u"texte tronqué"_s;
+    QTest::newRow("indents") << QByteArray("{\\rtf1\\li99999\\ri-99999\\fi-99999 x\\par}")
+                             << u"retraits"_s;
+}
+
+void TestRtfReader::hostileDocumentsAreShownWithinBounds()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, change);
+    QTextDocument doc;
+    QVERIFY(ui::readRtf(rtf, doc));
+    const QString notice = doc.begin().text();
+    QVERIFY2(notice.startsWith(ui::kSimplifiedNotice) && notice.contains(change),
+             qPrintable(notice));
+
+    // Laid out as the About box does it.
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    doc.setDefaultTextOption(option);
+    doc.setTextWidth(593);
+    QVERIFY(doc.size().height() < 2e6);
+    QVERIFY(doc.characterCount() <= 65'536 + 8192 + 200);
+    QVERIFY(doc.blockCount() <= 8192 + 1);
+    QSet<QString> families;
+    int fragments = 0;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        const QTextBlockFormat f = b.blockFormat();
+        for (const qreal length : {f.topMargin(), f.bottomMargin(), f.leftMargin(),
+                                   f.rightMargin(), f.textIndent()})
+            QVERIFY2(std::abs(length) <= 96, qPrintable(QString::number(length)));
+        for (auto it = b.begin(); !it.atEnd(); ++it, ++fragments) {
+            const QTextCharFormat c = it.fragment().charFormat();
+            QVERIFY(c.fontPointSize() <= 72);
+            families.unite(QSet<QString>(c.fontFamilies().toStringList().cbegin(),
+                                         c.fontFamilies().toStringList().cend()));
+        }
+        // Every line can break within 256 characters.
+        int unbroken = 0;
+        for (const QChar c : b.text()) {
+            unbroken = c == u' ' || c == u'\t' || c == QChar::LineSeparator || c == QChar(0x200B)
+                           ? 0
+                           : unbroken + 1;
+            QVERIFY(unbroken <= 256);
+        }
+    }
+    QVERIFY(families.size() <= 64);
+    QVERIFY(fragments <= 4096 + doc.blockCount());
 }
 
 void TestRtfReader::rejectsWhatIsNotRtf()
@@ -417,6 +492,7 @@ void TestRtfReader::shippedDocumentsLoad()
     QVERIFY(ui::loadRtfDocument(QStringLiteral(VITRALIS_DATA_DIR "/../documents/") + name, doc));
     const QString text = textOf(doc);
     QVERIFY(!text.contains(ui::missingDocumentNotice(name)));
+    QVERIFY(!text.contains(ui::kSimplifiedNotice));
     QVERIFY2(doc.blockCount() >= 8, qPrintable(QString::number(doc.blockCount())));
     QVERIFY(text.contains("Vitralis"));
     QVERIFY(text.contains(u'é'));
