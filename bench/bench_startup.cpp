@@ -14,7 +14,10 @@
 // handover of the start-up stage, then the 200 ms start-up step. Its time is
 // given with them and without them (less 300 ms); the ratios use the latter.
 //
-//   bench_startup [--rounds N] [--smoke]
+//   bench_startup [--rounds N] [--smoke] [--compare PROGRAM]
+// With --compare, another build of the program (made with the paint probe, as
+// bench_startup_vitralis is) joins the rotation, so that a change is measured
+// against the program before it in one run. It
 // runs on the offscreen platform and, when DISPLAY is set, on X11 as well
 // (run it under xvfb-run for a display of its own).
 #include "benchutil.h"
@@ -63,12 +66,16 @@ void emptyFolder(const std::string& folder)
     }
 }
 
+// A runtime folder of its own, in memory as a session's /run/user folder is:
+// on a disk, the lock's sync to the disk would weigh on the start.
 std::string privateRuntimeFolder()
 {
-    char folder[] = "/tmp/vitralis-bench-XXXXXX";
-    if (!mkdtemp(folder))
-        return {};
-    return folder;
+    for (const char* base : {"/dev/shm", "/tmp"}) {
+        std::string folder = std::string(base) + "/vitralis-bench-XXXXXX";
+        if (mkdtemp(folder.data()))
+            return folder;
+    }
+    return {};
 }
 
 bool runOne(const Program& p, const std::string& platform, const std::string& runtime,
@@ -101,11 +108,16 @@ void printFigures(const char* what, const std::vector<double>& values, const cha
                 unit);
 }
 
+std::string comparedPath;
+
 bool runPlatform(const std::string& platform, int rounds)
 {
-    const std::array<Program, 3> programs{{{"bare", BENCH_BARE, 0},
-                                           {"text", BENCH_TEXT, 0},
-                                           {"vitralis", BENCH_VITRALIS, FixedTimersMs}}};
+    std::vector<Program> programs{{"bare", BENCH_BARE, 0},
+                                  {"text", BENCH_TEXT, 0},
+                                  {"vitralis", BENCH_VITRALIS, FixedTimersMs}};
+    if (!comparedPath.empty())
+        programs.push_back({"compared", comparedPath, FixedTimersMs});
+    const int n = int(programs.size());
     const std::string runtime = privateRuntimeFolder();
 
     // One unrecorded round brings the files into the page cache.
@@ -121,12 +133,13 @@ bool runPlatform(const std::string& platform, int rounds)
                 "bare ms", "text ms", "vit. ms", "vit.-300", "/text", "/bare", "bare MiB",
                 "text MiB", "vit. MiB", "RSS/text", "text cpu", "vit. cpu", "cpu/text");
     std::vector<double> bare, text, vit, vitLess, rText, rBare, rssBare, rssText, rssVit, rssRatio;
-    std::vector<double> cpuText, cpuVit, cpuRatio;
+    std::vector<double> cpuText, cpuVit, cpuRatio, compared, comparedRatio, comparedRss,
+        comparedCpu;
     std::vector<double> tick, shown, exposed, paintBegin, app, textExposed, textApp;
     for (int r = 0; r < rounds; ++r) {
-        std::array<Sample, 3> s;
-        for (int k = 0; k < 3; ++k) {
-            const int i = (r + k) % 3;
+        std::vector<Sample> s(static_cast<size_t>(n));
+        for (int k = 0; k < n; ++k) {
+            const int i = (r + k) % n;
             if (!runOne(programs[size_t(i)], platform, runtime, s[size_t(i)]))
                 return false;
         }
@@ -141,6 +154,12 @@ bool runPlatform(const std::string& platform, int rounds)
         rssText.push_back(s[1].rssMiB);
         rssVit.push_back(s[2].rssMiB);
         rssRatio.push_back(s[2].rssMiB / s[1].rssMiB);
+        if (n > 3) {
+            compared.push_back(s[3].paintEnd - FixedTimersMs);
+            comparedRatio.push_back(less / compared.back());
+            comparedRss.push_back(s[3].rssMiB);
+            comparedCpu.push_back(s[3].cpuMs);
+        }
         cpuText.push_back(s[1].cpuMs);
         cpuVit.push_back(s[2].cpuMs);
         cpuRatio.push_back(s[2].cpuMs / s[1].cpuMs);
@@ -171,6 +190,12 @@ bool runPlatform(const std::string& platform, int rounds)
     printFigures("processor time text", cpuText, "ms");
     printFigures("processor time Vitralis", cpuVit, "ms");
     printFigures("ratio processor time Vitralis / text", cpuRatio, "");
+    if (!compared.empty()) {
+        printFigures("compared program, less the fixed timers", compared, "ms");
+        printFigures("ratio Vitralis / compared program", comparedRatio, "");
+        printFigures("peak RSS compared program", comparedRss, "MiB");
+        printFigures("processor time compared program", comparedCpu, "ms");
+    }
     std::printf("  Vitralis milestones from exec (medians, ms): application %.2f, start-up step "
                 "%.2f, shown %.2f, exposed %.2f, first widget painted %.2f, paint end %.2f\n",
                 figuresOf(app).median, figuresOf(tick).median, figuresOf(shown).median,
@@ -192,10 +217,12 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--smoke"))
             smoke = true;
+        else if (!std::strcmp(argv[i], "--compare") && i + 1 < argc)
+            comparedPath = argv[++i];
         else if (!std::strcmp(argv[i], "--rounds") && i + 1 < argc)
             rounds = std::max(1, std::atoi(argv[++i]));
         else {
-            std::fprintf(stderr, "usage: %s [--rounds N] [--smoke]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--rounds N] [--smoke] [--compare PROGRAM]\n", argv[0]);
             return 2;
         }
     }

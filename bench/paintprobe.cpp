@@ -19,6 +19,7 @@
 #include <QWindow>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <unistd.h>
 
@@ -94,6 +95,20 @@ private:
         const int fd = bench::reportFd();
         if (n > 0 && write(fd, line, size_t(n)) < 0)
             _exit(2);
+        // BENCH_SMAPS=FILE keeps the process's memory map at that moment, to
+        // tell where its resident memory lies.
+        if (const char* smaps = std::getenv("BENCH_SMAPS")) {
+            if (FILE* in = std::fopen("/proc/self/smaps", "r")) {
+                if (FILE* out = std::fopen(smaps, "w")) {
+                    char buffer[4096];
+                    size_t got;
+                    while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0)
+                        std::fwrite(buffer, 1, got, out);
+                    std::fclose(out);
+                }
+                std::fclose(in);
+            }
+        }
         // Nothing after the first paint is measured: no tear-down either.
         _exit(0);
     }
