@@ -40,13 +40,13 @@ RemedySheet::RemedySheet(QWidget* container, int page)
     setObjectName(QStringLiteral("RemedySheet") + QString::number(page));
     // Panels first, so that the labels stand in front of them.
     panel(container, QRect(5220, 660, 8535, 2895), Panel, false)
-        ->setObjectName(QStringLiteral("UpperPanel"));
+        ->setObjectName(suffixed("UpperPanel", page));
     panel(container, QRect(5220, 3510, 8535, 5595), White, false)
-        ->setObjectName(QStringLiteral("LowerPanel"));
+        ->setObjectName(suffixed("LowerPanel", page));
     panel(container, QRect(11340, 60, 2415, 615), Panel, false)
-        ->setObjectName(QStringLiteral("MarkPanel"));
+        ->setObjectName(suffixed("MarkPanel", page));
     panel(container, QRect(5220, 60, 6135, 615), White, true)
-        ->setObjectName(QStringLiteral("NameFrame"));
+        ->setObjectName(suffixed("NameFrame", page));
 
     const bool full = isFull();
     nameLabel = new ui::Label(container, suffixed("LblDNom", page));
@@ -61,11 +61,11 @@ RemedySheet::RemedySheet(QWidget* container, int page)
 
     const int captionTop = (page == 1 || page == 3) ? 75 : 60;
     const int valueTop = page == 3 ? 285 : 300;
-    caption(QStringLiteral("CaptionNote"), QStringLiteral(" Noté:"),
+    caption(suffixed("CaptionNote", page), QStringLiteral(" Noté:"),
             QRect(11340, captionTop, 795, 225), 9.75, QStringLiteral("Recommandation"));
-    caption(QStringLiteral("CaptionDilution"), QStringLiteral(" Dilution:"),
+    caption(suffixed("CaptionDilution", page), QStringLiteral(" Dilution:"),
             QRect(12120, captionTop, 795, 225), 9.75, QStringLiteral("Première dilution"));
-    caption(QStringLiteral("CaptionListe"), QStringLiteral(" Liste:"),
+    caption(suffixed("CaptionListe", page), QStringLiteral(" Liste:"),
             QRect(12900, captionTop, 795, 225), 9.75, QStringLiteral("Classification"));
     const QColor windowText = container->palette().color(QPalette::WindowText);
     rating = valueLabel(suffixed("LblDNot", page), QRect(11340, valueTop, 795, 330), 14.25, true,

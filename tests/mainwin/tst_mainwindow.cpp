@@ -1,10 +1,7 @@
 // The main window: its start, the page selectors, the About page and the
 // window's buttons, driven through the real widgets.
-#include "browse/keywordpage.h"
-#include "mainwin/mainwindow.h"
+#include "mainwindowfixture.h"
 #include "mainwin/shellcore.h"
-#include "ui/fonts.h"
-#include "wordsearch/wordsearchpage.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -18,6 +15,7 @@
 using namespace Qt::StringLiterals;
 
 using namespace mainwin;
+using testsupport::click;
 
 namespace {
 
@@ -41,27 +39,22 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir folder;
-    std::unique_ptr<MainWindow> w;
+    testsupport::MainWindowFixture app;
+    MainWindow* w = nullptr;
 
-    ProgramValues values() const
+    template <class T = QWidget>
+    T* control(const char* name) const
     {
-        return {folder.path() + u'/', u"1.40"_s, u"https://vitralis.example.org/"_s};
+        return app.control<T>(QString::fromLatin1(name));
     }
-    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    ui::Label* label(const char* name) const { return control<ui::Label>(name); }
+    void choose(int k) { click(app.selector(k)); }
 
 private slots:
     void initTestCase()
     {
-        ui::installFonts();
-        QFile::copy(QStringLiteral(VITRALIS_DATA_DIR "/../documents/Licencebis.rtf"),
-                    folder.filePath(u"Licencebis.rtf"_s));
-        w = std::make_unique<MainWindow>(values());
-        w->load();
-        QVERIFY(!w->isVisible()); // shown by the start-up step, 200 ms later
-        QTRY_VERIFY(w->isVisible());
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QVERIFY(app.start());
+        w = app.window();
     }
 
     void startsOnRemedyZeroAsPlainText()
@@ -69,65 +62,75 @@ private slots:
         QCOMPARE(w->objectName(), u"FrmHomeo"_s);
         QCOMPARE(w->windowTitle(), u"Vitralis"_s);
         QCOMPARE(w->minimumSize(), w->maximumSize());
-        QCOMPARE(w->remedyNames->count(), 378);
-        QCOMPARE(w->keywordPage->words->count(), 936);
-        QCOMPARE(w->remedyNames->selectedIndex(), -1);
-        QCOMPARE(w->sheet->nameLabel->caption(), u" ABIES CANADENSIS "_s);
-        QCOMPARE(w->sheet->frenchName->caption(), u"Sapin du canada"_s);
-        QCOMPARE(w->sheet->rating->caption(), u"."_s);
-        QCOMPARE(w->sheet->dilution->caption(), u"TM"_s);
-        QCOMPARE(w->sheet->body->text(), w->table().indications[0]);
-        QVERIFY(!w->sheet->body->toHtml().contains(u"font-weight:700"));
-        QCOMPARE(QApplication::focusWidget(), w->remedyNames);
-        QVERIFY(w->pages[0]->isVisible() && w->pages[0]->isEnabled());
+        auto* names = control<ui::ListBox>("LstNom");
+        QCOMPARE(names->count(), 378);
+        QCOMPARE(control<ui::ListBox>("LstMC")->count(), 936);
+        QCOMPARE(names->selectedIndex(), -1);
+        const testsupport::Sheet sheet = testsupport::sheetOf(w, 0);
+        QVERIFY(sheet.found(0));
+        QCOMPARE(sheet.nameLabel->caption(), u" ABIES CANADENSIS "_s);
+        QCOMPARE(sheet.frenchName->caption(), u"Sapin du canada"_s);
+        QCOMPARE(sheet.rating->caption(), u"."_s);
+        QCOMPARE(sheet.dilution->caption(), u"TM"_s);
+        QCOMPARE(sheet.body->text(), w->table().indications[0]);
+        QVERIFY(!sheet.body->toHtml().contains(u"font-weight:700"));
+        QVERIFY(!sheet.timer->isActive());
+        QCOMPARE(QApplication::focusWidget(), names);
+        QVERIFY(app.page(0)->isVisible() && app.page(0)->isEnabled());
         for (int k = 1; k < MainWindow::PageCount; ++k)
-            QVERIFY(!w->pages[k]->isVisible() && !w->pages[k]->isEnabled());
+            QVERIFY(!app.page(k)->isVisible() && !app.page(k)->isEnabled());
         // The reduced sheets start empty, with their marks at ".".
-        QVERIFY(w->keywordPage->sheet->nameLabel->caption().isEmpty());
-        QCOMPARE(w->keywordPage->sheet->listClass->caption(), u"."_s);
+        const testsupport::Sheet reduced = testsupport::sheetOf(w, 1);
+        QVERIFY(reduced.found(1));
+        QVERIFY(reduced.nameLabel->caption().isEmpty());
+        QCOMPARE(reduced.listClass->caption(), u"."_s);
+        // The count lines start empty.
+        for (const char* name : {"LblResult1", "LblResult2", "LblResult11", "LblResult12",
+                                 "LblResult21", "LblResult22"})
+            QVERIFY2(label(name)->caption().isEmpty(), name);
     }
 
     void selectorsSwitchPagesAndFocus()
     {
-        QWidget* const focusOf[] = {w->remedyNames, w->keywordPage->words, nullptr,
-                                    w->wordSearchPage->word1};
+        QWidget* const focusOf[] = {control("LstNom"), control("LstMC"), control("LstBranche"),
+                                    control("T1")};
         for (int k : {1, 2, 3, 0, 0, 3}) {
-            click(w->selectors[k]);
+            choose(k);
             QCOMPARE(w->currentPage(), k);
             for (int p = 0; p < MainWindow::PageCount; ++p) {
-                QCOMPARE(w->pages[p]->isVisible(), p == k);
-                QCOMPARE(w->pages[p]->isEnabled(), p == k);
-                QCOMPARE(w->selectors[p]->textColor(), p == k ? Yellow : Grey);
+                QCOMPARE(app.page(p)->isVisible(), p == k);
+                QCOMPARE(app.page(p)->isEnabled(), p == k);
+                QCOMPARE(app.selector(p)->textColor(), p == k ? Yellow : Grey);
             }
-            if (focusOf[k])
-                QCOMPARE(QApplication::focusWidget(), focusOf[k]);
+            QCOMPARE(QApplication::focusWidget(), focusOf[k]);
         }
-        click(w->selectors[4]);
-        QCOMPARE(w->selectors[4]->textColor(), Pink);
+        choose(4);
+        QCOMPARE(app.selector(4)->textColor(), Pink);
         // "A propos" gives the focus to nothing of its own.
-        QVERIFY(!w->pages[4]->isAncestorOf(QApplication::focusWidget()));
-        click(w->selectors[2]);
-        QCOMPARE(w->selectors[4]->textColor(), Grey);
-        QCOMPARE(w->selectors[2]->textColor(), Yellow);
+        QVERIFY(!app.page(4)->isAncestorOf(QApplication::focusWidget()));
+        choose(2);
+        QCOMPARE(app.selector(4)->textColor(), Grey);
+        QCOMPARE(app.selector(2)->textColor(), Yellow);
     }
 
     void pagesKeepTheirContents()
     {
-        click(w->selectors[3]);
-        QTest::keyClicks(w->wordSearchPage->word1, u"toux"_s);
-        click(w->selectors[0]);
-        click(w->selectors[3]);
-        QCOMPARE(w->wordSearchPage->word1->text(), u"toux"_s);
-        w->wordSearchPage->word1->clear();
+        auto* word1 = control<QLineEdit>("T1");
+        choose(3);
+        QTest::keyClicks(word1, u"toux"_s);
+        choose(0);
+        choose(3);
+        QCOMPARE(word1->text(), u"toux"_s);
+        word1->clear();
     }
 
     void aboutPageTexts()
     {
-        click(w->selectors[4]);
-        QCOMPARE(w->about->title->caption(), u"Vitralis "_s);
-        QCOMPARE(w->about->version->caption(), u"1.40"_s);
-        QCOMPARE(w->about->version->backgroundColor(), QColor(0xE0, 0xE0, 0xE0));
-        const QStringList lines = w->about->disclaimer->caption().split(u"\r\n"_s);
+        choose(4);
+        QCOMPARE(label("LblTitre")->caption(), u"Vitralis "_s);
+        QCOMPARE(label("LblVersion")->caption(), u"1.40"_s);
+        QCOMPARE(label("LblVersion")->backgroundColor(), QColor(0xE0, 0xE0, 0xE0));
+        const QStringList lines = label("Lb(1)")->caption().split(u"\r\n"_s);
         QCOMPARE(lines.size(), 7);
         const int blanks[] = {19, 22, 22, 20, 0, 0, 0};
         for (int i = 0; i < 7; ++i) {
@@ -140,18 +143,17 @@ private slots:
         QCOMPARE(lines[6], u"son  médecin  qui  seul  est  habilité  à  mettre  en  oeuvre  un  "
                            u"traitement  adapté  "
                            u"à  votre  cas  personnel."_s);
-        auto caption = [&](const char* name) {
-            return w->pages[4]->findChild<ui::Label*>(QString::fromLatin1(name))->caption();
-        };
-        QCOMPARE(caption("LblInventaire1"), u" Inventaire alphabétique et description des "_s);
-        QCOMPARE(caption("LblInventaire2"), u"       principaux remèdes homéopathiques."_s);
-        QCOMPARE(caption("Lbl377"), u"377"_s);
-        QCOMPARE(caption("LblAproposDu"), u"A propos du"_s);
-        QVERIFY(caption("LblDescription").startsWith(u"Le Vitralis est un logiciel d'information"));
-        QCOMPARE(w->about->site->text(), u"Site internet"_s);
+        QCOMPARE(label("LblInventaire1")->caption(),
+                 u" Inventaire alphabétique et description des "_s);
+        QCOMPARE(label("LblInventaire2")->caption(), u"       principaux remèdes homéopathiques."_s);
+        QCOMPARE(label("Lbl377")->caption(), u"377"_s);
+        QCOMPARE(label("LblAproposDu")->caption(), u"A propos du"_s);
+        QVERIFY(label("LblDescription")->caption().startsWith(u"Le Vitralis est un logiciel d'information"));
+        QCOMPARE(control<QPushButton>("CmdSite")->text(), u"Site internet"_s);
         // The licence document was read from the start folder.
-        QVERIFY(!w->about->licence->text().contains(u"introuvable"));
-        QVERIFY(w->about->licence->document()->blockCount() > 3);
+        auto* licence = control<ui::RichTextBox>("Rtb1");
+        QVERIFY(!licence->text().contains(u"introuvable"));
+        QVERIFY(licence->document()->blockCount() > 3);
     }
 
     void aMissingLicenceLeavesANotice()
@@ -159,19 +161,20 @@ private slots:
         QTemporaryDir empty;
         MainWindow other({empty.path() + u'/', u"1.40"_s, QString()});
         other.load();
-        QVERIFY(other.about->licence->text().contains(u"Licencebis.rtf"));
-        QVERIFY(other.about->licence->text().contains(u"introuvable"));
+        auto* licence = testsupport::named<ui::RichTextBox>(&other, u"Rtb1"_s);
+        QVERIFY(licence->text().contains(u"Licencebis.rtf"));
+        QVERIFY(licence->text().contains(u"introuvable"));
     }
 
     void siteButtonOpensTheWebPage()
     {
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler(u"https"_s, &catcher, "open");
-        click(w->selectors[4]);
-        click(w->about->site);
+        choose(4);
+        click(control("CmdSite"));
         QDesktopServices::unsetUrlHandler(u"https"_s);
         QCOMPARE(catcher.urls, QList<QUrl>{QUrl(u"https://vitralis.example.org/"_s)});
-        QCOMPARE(QApplication::focusWidget(), w->foc);
+        QCOMPARE(QApplication::focusWidget(), control("Foc"));
     }
 
     void placementIsCentredAQuarterDown()
@@ -186,12 +189,12 @@ private slots:
 
     void theIndexButtonOpensTheGlossaryBesideTheWindow()
     {
-        click(w->indexButton);
+        click(control("CmdIndex"));
         QWidget* glossary = w->findChild<QWidget*>(u"Frm31Index"_s);
         QVERIFY(glossary && glossary->isVisible() && !glossary->isModal());
-        click(w->indexButton); // a second request brings the same window forward
+        click(control("CmdIndex")); // a second request brings the same window forward
         QCOMPARE(w->findChildren<QWidget*>(u"Frm31Index"_s).size(), 1);
-        click(w->selectors[1]); // the main window stays usable meanwhile
+        choose(1); // the main window stays usable meanwhile
         QCOMPARE(w->currentPage(), 1);
         glossary->close();
         QTRY_VERIFY(w->findChildren<QWidget*>(u"Frm31Index"_s).isEmpty());
@@ -210,9 +213,14 @@ private slots:
         }
     }
 
+    void everyControlHasItsOwnName()
+    {
+        QCOMPARE(testsupport::unnamedOrSharedNames(w), QStringList());
+    }
+
     void quitClosesEveryWindow()
     {
-        click(w->quitButton);
+        click(control("CmdQuitter"));
         QTRY_VERIFY(!w->isVisible());
     }
 };

@@ -1,20 +1,20 @@
 // The remedy sheet of page 0 and the prescription warning: the paragraph layout
 // of the indications, the warning label and the warning window.
+#include "mainwindowfixture.h"
 #include "mainwin/indications.h"
-#include "mainwin/mainwindow.h"
 #include "mainwin/warningwindow.h"
-#include "ui/fonts.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QTemporaryDir>
+#include <QPushButton>
 #include <QTest>
-#include <QTextBlock>
 
 using namespace Qt::StringLiterals;
 
 using namespace mainwin;
+using testsupport::formatAt;
 
 namespace {
 
@@ -24,14 +24,6 @@ const QString ListText1 =
 const QString ListText3 =
     u"ATTENTION! Ce produit est un stupéfiant, il présente un risque d'accident "
     u"thérapeutique. La prise de ce produit nécessite une surveillance médicale."_s;
-
-// The look of the character at `offset` of the box's text.
-QTextCharFormat formatAt(ui::RichTextBox* box, int offset)
-{
-    QTextCursor c(box->document());
-    c.setPosition(box->toPosition(offset) + 1);
-    return c.charFormat();
-}
 
 bool isHeading(const QTextCharFormat& f)
 {
@@ -51,25 +43,25 @@ class TestRemedySheet : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir folder;
-    std::unique_ptr<MainWindow> w;
+    testsupport::MainWindowFixture app;
+    MainWindow* w = nullptr;
+    ui::ListBox* names = nullptr;
+    testsupport::Sheet sheet;
     QStringList opened; // what the warning window showed, each time it opened
 
+    static QString messageOf(const WarningWindow& window)
+    {
+        return testsupport::named<ui::Label>(&window, u"LblMsg"_s)->caption();
+    }
     void pick(const QString& name)
     {
-        const int i = w->table().indexOf(name);
-        QVERIFY2(i >= 0, qPrintable(name));
-        QListWidgetItem* item = w->remedyNames->item(i);
-        w->remedyNames->scrollToItem(item);
-        QTest::mouseClick(w->remedyNames->viewport(), Qt::LeftButton, {},
-                          w->remedyNames->visualItemRect(item).center());
-        QCOMPARE(w->remedyNames->selectedIndex(), i);
+        QVERIFY(testsupport::pick(names, name));
+        QCOMPARE(names->selectedIndex(), w->table().indexOf(name));
     }
     // Every character of the body is either a heading's, in the heading style, or plain.
     void checkStyles(const QStringList& headings)
     {
-        ui::RichTextBox* body = w->sheet->body;
-        const QString text = body->text();
+        const QString text = sheet.body->text();
         QList<bool> heading(text.size(), false);
         for (const QString& h : headings) {
             const qsizetype f = text.indexOf(h, 0, Qt::CaseInsensitive);
@@ -80,7 +72,7 @@ class TestRemedySheet : public QObject
         for (int k = 0; k < text.size(); ++k) {
             if (text[k] == u'\r' || text[k] == u'\n')
                 continue;
-            const QTextCharFormat f = formatAt(body, k);
+            const QTextCharFormat f = formatAt(sheet.body, k);
             QVERIFY2(heading[k] ? isHeading(f) : isBody(f), qPrintable(text.mid(k, 20)));
         }
     }
@@ -88,15 +80,13 @@ class TestRemedySheet : public QObject
 private slots:
     void initTestCase()
     {
-        ui::installFonts();
         WarningWindow::setInterceptor(
-            [this](WarningWindow& window) { opened << window.message->caption(); });
-        w = std::make_unique<MainWindow>(
-            ProgramValues{folder.path() + u'/', u"1.40"_s, QString()});
-        w->load();
-        QTRY_VERIFY(w->isVisible());
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+            [this](WarningWindow& window) { opened << messageOf(window); });
+        QVERIFY(app.start());
+        w = app.window();
+        names = app.control<ui::ListBox>(u"LstNom"_s);
+        sheet = testsupport::sheetOf(w, 0);
+        QVERIFY(names && sheet.found(0));
     }
     void init() { opened.clear(); }
 
@@ -122,10 +112,10 @@ private slots:
     void abrotanumIsLaidOutInThreeParagraphs()
     {
         pick(u"ABROTANUM"_s);
-        QCOMPARE(w->sheet->nameLabel->caption(), u" ABROTANUM "_s);
-        QCOMPARE(w->sheet->frenchName->caption(), u"Aurône mâle"_s);
-        QCOMPARE(w->sheet->specialties->caption(), u"Pédiatrie. Rhumatologie. Autres."_s);
-        QCOMPARE(w->sheet->body->text(), u"Pédiatrie: Problèmes d'assimilations déficientes chez "
+        QCOMPARE(sheet.nameLabel->caption(), u" ABROTANUM "_s);
+        QCOMPARE(sheet.frenchName->caption(), u"Aurône mâle"_s);
+        QCOMPARE(sheet.specialties->caption(), u"Pédiatrie. Rhumatologie. Autres."_s);
+        QCOMPARE(sheet.body->text(), u"Pédiatrie: Problèmes d'assimilations déficientes chez "
                                          u"l'enfant. Troubles digestifs de "
                                          u"l'enfant, amaigrissement. \r\n\r\nRhumatologie: Goutte "
                                          u"et rhumatisme. \r\n\r\nAutres: "
@@ -138,13 +128,13 @@ private slots:
     void everyNameAndOriginFitsItsLine()
     {
         const refdata::RemedyTable& t = w->table();
-        for (ui::Label* label : {w->sheet->frenchName, w->sheet->origin}) {
+        for (ui::Label* label : {sheet.frenchName, sheet.origin}) {
             QVERIFY(!label->wordWrap());
             QCOMPARE(QFontInfo(label->font()).family(), u"Tahoma"_s);
             const QFontMetrics metrics(label->font());
             const int room = label->contentsRect().width();
             const refdata::RemedyTable::Column& values =
-                label == w->sheet->origin ? t.origin : t.frenchName;
+                label == sheet.origin ? t.origin : t.frenchName;
             for (int i = 0; i < t.count; ++i) {
                 QVERIFY2(metrics.horizontalAdvance(values[i]) <= room,
                          qPrintable(t.latinName[i] + u": "_s + values[i]));
@@ -155,15 +145,15 @@ private slots:
     void headingsAreFoundWhateverTheirCase()
     {
         pick(u"ZINGIBER OFFICINALE"_s);
-        const QString zingiber = w->sheet->body->text();
+        const QString zingiber = sheet.body->text();
         const int orl = int(zingiber.indexOf(u"ORL:"));
         QVERIFY(orl > 0);
         QCOMPARE(zingiber.mid(orl - 4, 4), u"\r\n\r\n"_s);
-        QVERIFY(isHeading(formatAt(w->sheet->body, orl)));
+        QVERIFY(isHeading(formatAt(sheet.body, orl)));
 
         pick(u"TABACUM"_s);
-        QVERIFY(w->sheet->body->text().startsWith(u"Addictologie:"));
-        QVERIFY(isHeading(formatAt(w->sheet->body, 0)));
+        QVERIFY(sheet.body->text().startsWith(u"Addictologie:"));
+        QVERIFY(isHeading(formatAt(sheet.body, 0)));
         // Nothing of the previous remedy's look is left.
         pick(u"ABIES CANADENSIS"_s);
         checkStyles({u"Gastro-entérologie:"_s});
@@ -172,8 +162,8 @@ private slots:
     void keyboardMovesShowRemediesToo()
     {
         pick(u"ABIES CANADENSIS"_s);
-        QTest::keyClick(w->remedyNames, Qt::Key_Down);
-        QCOMPARE(w->sheet->nameLabel->caption(), u" ABROTANUM "_s);
+        QTest::keyClick(names, Qt::Key_Down);
+        QCOMPARE(sheet.nameLabel->caption(), u" ABROTANUM "_s);
     }
 
     void listedRemediesWarn()
@@ -186,17 +176,17 @@ private slots:
             opened[0],
             u"ATTENTION! L'aconit est l'un des poisons les plus violents et les plus puissants que "
             u"l'on connaisse. N'utiliser que sous contrôle médical."_s);
-        QCOMPARE(w->sheet->warning->caption(), ListText1);
-        QCOMPARE(QApplication::focusWidget(), w->remedyNames);
+        QCOMPARE(sheet.warning->caption(), ListText1);
+        QCOMPARE(QApplication::focusWidget(), names);
 
         pick(u"OPIUM"_s);
         QTRY_COMPARE(opened.size(), 2);
-        QCOMPARE(w->sheet->warning->caption(), ListText3);
+        QCOMPARE(sheet.warning->caption(), ListText3);
 
         pick(u"ABIES CANADENSIS"_s);
-        QCOMPARE(w->sheet->warning->caption(), ListText3); // until the timer fires
-        QTRY_VERIFY(w->sheet->warning->caption().isEmpty());
-        QTest::qWait(30);
+        QCOMPARE(sheet.warning->caption(), ListText3); // until the timer fires
+        // The label empties in the step that would have opened the window.
+        QTRY_VERIFY(sheet.warning->caption().isEmpty());
         QCOMPARE(opened.size(), 2);
     }
 
@@ -204,40 +194,45 @@ private slots:
     {
         w->warnings().silenced = false;
         WarningWindow window(w->warnings());
+        auto* silence = testsupport::named<QCheckBox>(&window, u"ChkMsg"_s);
+        QVERIFY(silence);
         QCOMPARE(window.windowTitle(), u"Information"_s);
-        QCOMPARE(window.silenceCaption->caption(),
+        QCOMPARE(testsupport::named<ui::Label>(&window, u"LblOpt"_s)->caption(),
                  u"Ne plus afficher\r\nles  messages\r\n d'avertissement."_s);
-        QCOMPARE(window.close->text(), u"  Fermer "_s);
-        QVERIFY(!window.silence->isChecked());
-        QTest::mouseClick(window.silence, Qt::LeftButton);
-        QTest::mouseClick(window.silence, Qt::LeftButton); // ticked, then cleared again
-        QVERIFY(!window.silence->isChecked());
+        QCOMPARE(testsupport::named<QPushButton>(&window, u"CmdFermer"_s)->text(), u"  Fermer "_s);
+        QVERIFY(!silence->isChecked());
+        QTest::mouseClick(silence, Qt::LeftButton);
+        QTest::mouseClick(silence, Qt::LeftButton); // ticked, then cleared again
+        QVERIFY(!silence->isChecked());
         QVERIFY(w->warnings().silenced);
 
         pick(u"ACONITUM NAPELLUS"_s);
-        QTRY_COMPARE(w->sheet->warning->caption(), ListText1); // the label still shows
-        QTest::qWait(30);
+        // The label still shows; the window would have opened in the same step.
+        QTRY_COMPARE(sheet.warning->caption(), ListText1);
         QVERIFY(opened.isEmpty());
         w->warnings().silenced = false;
     }
 
-    void theWindowReallyOpensAndCloses()
+    // The window itself, shown modally from the interceptor and closed by its button.
+    void theWindowOpensModallyAndCloses()
     {
-        WarningWindow::setInterceptor({});
         w->warnings().warningText = u"ATTENTION! Plante toxique !"_s;
-        bool seen = false;
-        QTimer::singleShot(50, [&] {
-            auto* modal = qobject_cast<WarningWindow*>(QApplication::activeModalWidget());
-            QVERIFY(modal);
-            seen = modal->isVisible() &&
-                   modal->message->caption() == u"ATTENTION! Plante toxique !"_s;
-            QTest::mouseClick(modal->close, Qt::LeftButton);
+        bool shown = false;
+        bool closed = false;
+        WarningWindow::setInterceptor([&](WarningWindow& window) {
+            window.open();
+            shown = QApplication::activeModalWidget() == &window && window.isVisible() &&
+                    messageOf(window) == u"ATTENTION! Plante toxique !"_s;
+            QTest::mouseClick(testsupport::named<QPushButton>(&window, u"CmdFermer"_s),
+                              Qt::LeftButton);
+            closed = !window.isVisible() && window.result() == QDialog::Accepted;
         });
-        WarningWindow::openModal(w->warnings(), w.get());
-        QVERIFY(seen);
-        QVERIFY(!QApplication::activeModalWidget());
+        WarningWindow::openModal(w->warnings(), w);
         WarningWindow::setInterceptor(
-            [this](WarningWindow& window) { opened << window.message->caption(); });
+            [this](WarningWindow& window) { opened << messageOf(window); });
+        QVERIFY(shown);
+        QVERIFY(closed);
+        QVERIFY(!QApplication::activeModalWidget());
     }
 };
 

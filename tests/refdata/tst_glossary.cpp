@@ -1,11 +1,11 @@
 // The glossary: its loader on hand-made texts, and the shipped glossary read
 // through that loader from the embedded resource.
+#include "datafacts.h"
 #include "refdata/decoding.h"
 #include "refdata/glossary.h"
 #include "refdata/remedytable.h"
 #include "refdata/resources.h"
 
-#include <QFile>
 #include <QTest>
 
 #include <memory>
@@ -13,30 +13,12 @@
 using namespace Qt::StringLiterals;
 
 using namespace refdata;
+using testsupport::dictionaryKey;
+using testsupport::fileBytes;
 
 namespace {
 
 const QString Nuls(3, QChar(0));
-
-QByteArray fileBytes(const QString& name)
-{
-    QFile f(QStringLiteral(VITRALIS_DATA_DIR "/") + name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// French dictionary order: accents and hyphens are ignored, ligatures read as two letters.
-QString dictionaryKey(const QString& word)
-{
-    QString s = word;
-    s.replace(u"œ"_s, u"oe"_s).replace(u"æ"_s, u"ae"_s).remove(u'-');
-    s = s.normalized(QString::NormalizationForm_D);
-    QString key;
-    for (QChar c : s) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            key += c.toLower();
-    }
-    return key;
-}
 
 // Lower case, with the ligatures spelt out, so that "oedème" finds "Œdème".
 QString folded(const QString& s)

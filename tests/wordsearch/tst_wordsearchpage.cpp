@@ -1,19 +1,22 @@
 // The page "Mots-clés" in a whole main window: typing into the word fields,
 // picking suggestions, searching, picking a remedy found, and what the page
 // does ten milliseconds later.
-#include "mainwin/mainwindow.h"
+#include "mainwindowfixture.h"
 #include "mainwin/warningwindow.h"
-#include "ui/fonts.h"
 #include "wordsearch/wordsearchpage.h"
 
-#include <QTemporaryDir>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextCursor>
 
 using namespace Qt::StringLiterals;
 
 using namespace mainwin;
+using testsupport::click;
+using testsupport::formatAt;
+using testsupport::occurrences;
+using testsupport::pick;
 
 namespace {
 
@@ -24,16 +27,6 @@ const QColor Black(0x00, 0x00, 0x00);
 const QString AconiteWarning =
     u"ATTENTION! L'aconit est l'un des poisons les plus violents et les plus puissants que l'on "
     u"connaisse. N'utiliser que sous contrôle médical."_s;
-
-// Every case-insensitive occurrence of `word` in `text`.
-QList<int> occurrences(const QString& text, const QString& word)
-{
-    QList<int> out;
-    for (qsizetype at = text.indexOf(word, 0, Qt::CaseInsensitive); at >= 0;
-         at = text.indexOf(word, at + 1, Qt::CaseInsensitive))
-        out << int(at);
-    return out;
-}
 
 // Where red stretches begin in the body, as offsets into its text.
 QList<int> redStarts(const ui::RichTextBox& body)
@@ -49,25 +42,48 @@ QList<int> redStarts(const ui::RichTextBox& body)
     return out;
 }
 
-QTextCharFormat formatAt(const ui::RichTextBox& body, int offset)
-{
-    QTextCursor c(body.document());
-    c.setPosition(body.toPosition(offset) + 1);
-    return c.charFormat();
-}
-
 } // namespace
+
+// The controls of the page "Mots-clés", found by their names.
+struct Controls
+{
+    QLineEdit* word1 = nullptr;
+    QLineEdit* word2 = nullptr;
+    ui::ListBox* suggestions1 = nullptr;
+    ui::ListBox* suggestions2 = nullptr;
+    QPushButton* search = nullptr;
+    ui::ListBox* remedies = nullptr;
+    ui::Label* countLine = nullptr;
+    ui::Label* searchedWords = nullptr;
+    testsupport::Sheet sheet;
+
+    bool find(const QWidget* root)
+    {
+        using testsupport::named;
+        word1 = named<QLineEdit>(root, u"T1"_s);
+        word2 = named<QLineEdit>(root, u"T2"_s);
+        suggestions1 = named<ui::ListBox>(root, u"Lst1"_s);
+        suggestions2 = named<ui::ListBox>(root, u"Lst2"_s);
+        search = named<QPushButton>(root, u"CmdRechercher"_s);
+        remedies = named<ui::ListBox>(root, u"LstRecher"_s);
+        countLine = named<ui::Label>(root, u"LblResult21"_s);
+        searchedWords = named<ui::Label>(root, u"LblResult22"_s);
+        sheet = testsupport::sheetOf(root, 3);
+        return word1 && word2 && suggestions1 && suggestions2 && search && remedies &&
+               countLine && searchedWords && sheet.found(3);
+    }
+};
 
 class TestWordSearchPage : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir folder;
-    std::unique_ptr<MainWindow> w;
-    wordsearch::WordSearchPage* page = nullptr;
+    testsupport::MainWindowFixture app;
+    MainWindow* w = nullptr;
+    const wordsearch::WordSearchPage* wordPage = nullptr;
+    Controls page;
     QStringList openings; // what each warning window showed
 
-    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     // Clicks into a word field, selects all it holds and types over it.
     void type(QLineEdit* field, const QString& text)
     {
@@ -83,138 +99,126 @@ class TestWordSearchPage : public QObject
                 QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), {});
         }
     }
-    void pick(ui::ListBox* list, const QString& entry)
-    {
-        const QList<QListWidgetItem*> items = list->findItems(entry, Qt::MatchExactly);
-        QVERIFY2(!items.isEmpty(), qPrintable(entry));
-        list->scrollToItem(items.first());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(items.first()).center());
-    }
-    // The deferred step has run once the page's timer is idle again.
-    void settle() { QTRY_VERIFY(!page->sheet->timer->isActive()); }
     void search(const QString& w1, const QString& w2)
     {
-        type(page->word1, w1);
-        type(page->word2, w2);
-        QVERIFY(page->search->isEnabled());
-        click(page->search);
-        QVERIFY(page->sheet->timer->isActive());
+        type(page.word1, w1);
+        type(page.word2, w2);
+        QVERIFY(page.search->isEnabled());
+        click(page.search);
+        QVERIFY(page.sheet.timer->isActive());
     }
     QWidget* focused() const { return QApplication::focusWidget(); }
 
 private slots:
     void initTestCase()
     {
-        ui::installFonts();
-        WarningWindow::setInterceptor(
-            [this](WarningWindow& window) { openings << window.message->caption(); });
-        w = std::make_unique<MainWindow>(
-            ProgramValues{folder.path() + u'/', u"1.40"_s, QString()});
-        w->load();
-        QTRY_VERIFY(w->isVisible());
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        page = w->wordSearchPage;
-        click(w->selectors[3]);
+        WarningWindow::setInterceptor([this](WarningWindow& window) {
+            openings << testsupport::named<ui::Label>(&window, u"LblMsg"_s)->caption();
+        });
+        QVERIFY(app.start());
+        w = app.window();
+        wordPage = w->findChild<wordsearch::WordSearchPage*>();
+        QVERIFY(wordPage);
+        QVERIFY(page.find(w));
+        QVERIFY(app.choosePage(3));
     }
 
     void init() { openings.clear(); }
 
     void typingRebuildsTheSuggestionsAndTheButton()
     {
-        QCOMPARE(focused(), page->word1); // the page was entered
-        QVERIFY(page->suggestions1->isVisible() && !page->suggestions2->isVisible());
-        QVERIFY(!page->search->isEnabled());
+        QCOMPARE(focused(), page.word1); // the page was entered
+        QVERIFY(page.suggestions1->isVisible() && !page.suggestions2->isVisible());
+        QVERIFY(!page.search->isEnabled());
 
         const QStringList fa = {u"face"_s, u"facial"_s,   u"faiblesse"_s,
                                 u"faim"_s, u"fantasme"_s, u"fatigue"_s};
-        type(page->word1, u"fa"_s);
-        QCOMPARE(page->suggestions1->entries(), fa);
-        QCOMPARE(focused(), page->word1);
-        QVERIFY(!page->search->isEnabled()); // the second word is still empty
+        type(page.word1, u"fa"_s);
+        QCOMPARE(page.suggestions1->entries(), fa);
+        QCOMPARE(focused(), page.word1);
+        QVERIFY(!page.search->isEnabled()); // the second word is still empty
         // Capitals, accented ones too, are lowered for the suggestions only.
-        type(page->word1, u"FA"_s);
-        QCOMPARE(page->word1->text(), u"FA"_s);
-        QCOMPARE(page->suggestions1->entries(), fa);
-        type(page->word1, u"É"_s);
-        QCOMPARE(page->shadow(0), u"é"_s);
-        QCOMPARE(page->suggestions1->count(), 24);
+        type(page.word1, u"FA"_s);
+        QCOMPARE(page.word1->text(), u"FA"_s);
+        QCOMPARE(page.suggestions1->entries(), fa);
+        type(page.word1, u"É"_s);
+        QCOMPARE(wordPage->shadow(0), u"é"_s);
+        QCOMPARE(page.suggestions1->count(), 24);
 
-        type(page->word2, u"froid"_s);
-        QVERIFY(page->search->isEnabled());
-        type(page->word1, QString());
-        QVERIFY(!page->search->isEnabled());
-        QCOMPARE(page->suggestions1->count(), 0);
-        QVERIFY(page->suggestions1->isVisible());
+        type(page.word2, u"froid"_s);
+        QVERIFY(page.search->isEnabled());
+        type(page.word1, QString());
+        QVERIFY(!page.search->isEnabled());
+        QCOMPARE(page.suggestions1->count(), 0);
+        QVERIFY(page.suggestions1->isVisible());
         // A blank is text, though no word begins with it.
-        type(page->word1, u" "_s);
-        QVERIFY(page->search->isEnabled());
-        QCOMPARE(page->suggestions1->count(), 0);
+        type(page.word1, u" "_s);
+        QVERIFY(page.search->isEnabled());
+        QCOMPARE(page.suggestions1->count(), 0);
     }
 
     void focusAndPicksShowTheFieldsOwnSuggestions()
     {
-        type(page->word1, u"cou"_s);
-        type(page->word2, u"fro"_s);
-        const QStringList second = page->suggestions2->entries();
-        QVERIFY(!page->suggestions1->isVisible());
-        click(page->word1);
-        QVERIFY(page->suggestions1->isVisible() && !page->suggestions2->isVisible());
-        QCOMPARE(page->suggestions1->count(), 5);
-        click(page->word2);
-        QVERIFY(!page->suggestions1->isVisible() && page->suggestions2->isVisible());
-        QCOMPARE(page->suggestions2->entries(), second);
+        type(page.word1, u"cou"_s);
+        type(page.word2, u"fro"_s);
+        const QStringList second = page.suggestions2->entries();
+        QVERIFY(!page.suggestions1->isVisible());
+        click(page.word1);
+        QVERIFY(page.suggestions1->isVisible() && !page.suggestions2->isVisible());
+        QCOMPARE(page.suggestions1->count(), 5);
+        click(page.word2);
+        QVERIFY(!page.suggestions1->isVisible() && page.suggestions2->isVisible());
+        QCOMPARE(page.suggestions2->entries(), second);
 
         // A pick is a word change: the list follows the picked word.
-        click(page->word1);
-        pick(page->suggestions1, u"coup"_s);
-        QCOMPARE(page->word1->text(), u"coup"_s);
-        QCOMPARE(page->suggestions1->entries(),
+        click(page.word1);
+        QVERIFY(pick(page.suggestions1, u"coup"_s));
+        QCOMPARE(page.word1->text(), u"coup"_s);
+        QCOMPARE(page.suggestions1->entries(),
                  QStringList({u"coup"_s, u"couperose"_s, u"coupure"_s}));
-        QCOMPARE(page->suggestions1->selectedIndex(), -1);
-        QCOMPARE(focused(), page->word1);
+        QCOMPARE(page.suggestions1->selectedIndex(), -1);
+        QCOMPARE(focused(), page.word1);
         // From the keyboard too.
-        click(page->word2);
-        click(page->suggestions2);
-        QTest::keyClick(page->suggestions2, Qt::Key_Down);
-        QCOMPARE(page->word2->text(), u"froid"_s);
-        QCOMPARE(page->suggestions2->entries(), QStringList{u"froid"_s});
-        QCOMPARE(focused(), page->word2);
+        click(page.word2);
+        click(page.suggestions2);
+        QTest::keyClick(page.suggestions2, Qt::Key_Down);
+        QCOMPARE(page.word2->text(), u"froid"_s);
+        QCOMPARE(page.suggestions2->entries(), QStringList{u"froid"_s});
+        QCOMPARE(focused(), page.word2);
 
         // A text set by the program is a word change, focus included.
-        click(page->word1);
-        page->word2->setText(u"Fièvre"_s);
-        QCOMPARE(page->suggestions2->entries(), QStringList{u"fièvre"_s});
-        QVERIFY(!page->suggestions1->isVisible() && page->suggestions2->isVisible());
-        QCOMPARE(focused(), page->word2);
+        click(page.word1);
+        page.word2->setText(u"Fièvre"_s);
+        QCOMPARE(page.suggestions2->entries(), QStringList{u"fièvre"_s});
+        QVERIFY(!page.suggestions1->isVisible() && page.suggestions2->isVisible());
+        QCOMPARE(focused(), page.word2);
     }
 
     void searchListsTheRemediesWithBothWords()
     {
         search(u"toux"_s, u"fièvre"_s);
-        const QStringList found = page->remedies->entries();
+        const QStringList found = page.remedies->entries();
         QCOMPARE(found.size(), 8);
         QCOMPARE(found.first(), u"DROSERA ROTUNDIFOLIA"_s);
         QCOMPARE(found.last(), u"SULFUR IODATUM"_s);
-        QCOMPARE(page->remedies->selectedIndex(), -1);
-        QCOMPARE(page->countLine->caption(), u"8 remèdes trouvés\r\npour"_s);
-        QCOMPARE(page->searchedWords->caption(), u"toux et\r\nfièvre"_s);
+        QCOMPARE(page.remedies->selectedIndex(), -1);
+        QCOMPARE(page.countLine->caption(), u"8 remèdes trouvés\r\npour"_s);
+        QCOMPARE(page.searchedWords->caption(), u"toux et\r\nfièvre"_s);
         // The first remedy under its bare name, its body laid out, no warning.
         const int drosera = w->table().indexOf(u"DROSERA ROTUNDIFOLIA");
-        QCOMPARE(page->sheet->nameLabel->caption(), u"DROSERA ROTUNDIFOLIA"_s);
-        QCOMPARE(page->sheet->rating->caption(), w->table().rating[drosera]);
-        QCOMPARE(page->sheet->dilution->caption(), w->table().dilution[drosera]);
-        QCOMPARE(page->sheet->listClass->caption(), w->table().listClass[drosera]);
-        QVERIFY(page->sheet->warning->caption().isEmpty());
-        const QString body = page->sheet->body->text();
+        QCOMPARE(page.sheet.nameLabel->caption(), u"DROSERA ROTUNDIFOLIA"_s);
+        QCOMPARE(page.sheet.rating->caption(), w->table().rating[drosera]);
+        QCOMPARE(page.sheet.dilution->caption(), w->table().dilution[drosera]);
+        QCOMPARE(page.sheet.listClass->caption(), w->table().listClass[drosera]);
+        QVERIFY(page.sheet.warning->caption().isEmpty());
+        const QString body = page.sheet.body->text();
         QVERIFY(body.startsWith(u"Pneumologie:"_s));
         QVERIFY(body.contains(u"\r\n\r\nORL:"_s));
-        QVERIFY(redStarts(*page->sheet->body).isEmpty()); // not before the deferred step
+        QVERIFY(redStarts(*page.sheet.body).isEmpty()); // not before the deferred step
 
-        settle();
-        QCOMPARE(focused(), page->remedies);
-        QVERIFY(!page->search->isEnabled());
+        QVERIFY(page.sheet.settle());
+        QCOMPARE(focused(), page.remedies);
+        QVERIFY(!page.search->isEnabled());
         QVERIFY(openings.isEmpty());
         // Five of the six "toux" turn red; "fièvre" lies before the fifth and
         // stays black, the second word carrying on from there.
@@ -223,69 +227,69 @@ private slots:
         QCOMPARE(cough.size(), 6);
         QCOMPARE(fever.size(), 1);
         QVERIFY(fever.first() < cough[4]);
-        QCOMPARE(redStarts(*page->sheet->body), cough.first(5));
-        QCOMPARE(formatAt(*page->sheet->body, fever.first()).foreground().color(), Black);
-        QCOMPARE(formatAt(*page->sheet->body, cough[5]).foreground().color(), Black);
+        QCOMPARE(redStarts(*page.sheet.body), cough.first(5));
+        QCOMPARE(formatAt(page.sheet.body, fever.first()).foreground().color(), Black);
+        QCOMPARE(formatAt(page.sheet.body, cough[5]).foreground().color(), Black);
         // The heading keeps its colour and emphasis.
-        QCOMPARE(formatAt(*page->sheet->body, 0).foreground().color(), HeadingRed);
-        QCOMPARE(formatAt(*page->sheet->body, 0).fontWeight(), int(QFont::Bold));
-        QVERIFY(!page->sheet->body->textCursor().hasSelection());
+        QCOMPARE(formatAt(page.sheet.body, 0).foreground().color(), HeadingRed);
+        QCOMPARE(formatAt(page.sheet.body, 0).fontWeight(), int(QFont::Bold));
+        QVERIFY(!page.sheet.body->textCursor().hasSelection());
 
         // Swapped, the same remedies; "fièvre" found once leaves the offset at
         // -1, so the five first "toux" are searched from the start.
         search(u"fièvre"_s, u"toux"_s);
-        QCOMPARE(page->remedies->entries(), found);
-        QCOMPARE(page->sheet->nameLabel->caption(), u"DROSERA ROTUNDIFOLIA"_s);
-        QCOMPARE(page->searchedWords->caption(), u"fièvre et\r\ntoux"_s);
-        settle();
+        QCOMPARE(page.remedies->entries(), found);
+        QCOMPARE(page.sheet.nameLabel->caption(), u"DROSERA ROTUNDIFOLIA"_s);
+        QCOMPARE(page.searchedWords->caption(), u"fièvre et\r\ntoux"_s);
+        QVERIFY(page.sheet.settle());
         QList<int> red = fever + cough.first(5);
         std::sort(red.begin(), red.end());
-        QCOMPARE(redStarts(*page->sheet->body), red);
-        QVERIFY(!page->search->isEnabled());
+        QCOMPARE(redStarts(*page.sheet.body), red);
+        QVERIFY(!page.search->isEnabled());
     }
 
     void pickingAFoundRemedyShowsItWithItsWarning()
     {
         search(u"angoisse"_s, u"peur"_s);
-        QCOMPARE(page->remedies->entries().first(), u"ACONITUM NAPELLUS"_s);
-        QCOMPARE(page->sheet->listClass->caption(), u"1"_s);
-        QVERIFY(page->sheet->warning->caption().isEmpty());
-        settle();
+        QCOMPARE(page.remedies->entries().first(), u"ACONITUM NAPELLUS"_s);
+        QCOMPARE(page.sheet.listClass->caption(), u"1"_s);
+        QVERIFY(page.sheet.warning->caption().isEmpty());
+        QVERIFY(page.sheet.settle());
         QVERIFY(openings.isEmpty());
         QVERIFY(!w->warnings().pendingWordPages);
 
-        type(page->word2, u"peur"_s); // a word change enables the button again
-        QVERIFY(page->search->isEnabled());
-        pick(page->remedies, u"ACONITUM NAPELLUS"_s);
+        type(page.word2, u"peur"_s); // a word change enables the button again
+        QVERIFY(page.search->isEnabled());
+        QVERIFY(pick(page.remedies, u"ACONITUM NAPELLUS"_s));
         const int aconite = w->table().indexOf(u"ACONITUM NAPELLUS");
-        QCOMPARE(page->sheet->nameLabel->caption(), u" ACONITUM NAPELLUS "_s);
-        QCOMPARE(page->sheet->warning->caption(), w->table().listWarning[aconite]);
-        QVERIFY(page->sheet->warning->caption().contains(u"liste I,"_s));
+        QCOMPARE(page.sheet.nameLabel->caption(), u" ACONITUM NAPELLUS "_s);
+        QCOMPARE(page.sheet.warning->caption(), w->table().listWarning[aconite]);
+        QVERIFY(page.sheet.warning->caption().contains(u"liste I,"_s));
         QCOMPARE(w->warnings().warningText, AconiteWarning);
         QVERIFY(w->warnings().pendingWordPages);
         QVERIFY(openings.isEmpty()); // not before the deferred step
-        settle();
+        QVERIFY(page.sheet.settle());
         QCOMPARE(openings, QStringList{AconiteWarning});
         QVERIFY(!w->warnings().pendingWordPages);
-        QCOMPARE(focused(), page->remedies);
-        QVERIFY(!page->search->isEnabled());
+        QCOMPARE(focused(), page.remedies);
+        QVERIFY(!page.search->isEnabled());
         // Both words in red, each twice in the aconite's text: the first runs
         // out, so the second is searched from the start.
-        const QString body = page->sheet->body->text();
+        const QString body = page.sheet.body->text();
         const QList<int> anguish = occurrences(body, u"angoisse"_s);
         const QList<int> fear = occurrences(body, u"peur"_s);
         QCOMPARE(anguish.size(), 2);
         QCOMPARE(fear.size(), 2);
         QList<int> red = anguish + fear;
         std::sort(red.begin(), red.end());
-        QCOMPARE(redStarts(*page->sheet->body), red);
+        QCOMPARE(redStarts(*page.sheet.body), red);
 
         // Silenced, the label still warns but no window opens.
         w->warnings().silenced = true;
-        pick(page->remedies, u"ARSENICUM ALBUM"_s);
-        QCOMPARE(page->sheet->nameLabel->caption(), u" ARSENICUM ALBUM "_s);
-        QVERIFY(!page->sheet->warning->caption().isEmpty());
-        settle();
+        QVERIFY(pick(page.remedies, u"ARSENICUM ALBUM"_s));
+        QCOMPARE(page.sheet.nameLabel->caption(), u" ARSENICUM ALBUM "_s);
+        QVERIFY(!page.sheet.warning->caption().isEmpty());
+        QVERIFY(page.sheet.settle());
         QCOMPARE(openings.size(), 1);
         QVERIFY(!w->warnings().pendingWordPages);
         w->warnings().silenced = false;
@@ -293,40 +297,40 @@ private slots:
         // A search that finds nothing leaves the last remedy's name and marks
         // above an empty body, without warning.
         search(u"Faim"_s, u"froid"_s);
-        QCOMPARE(page->remedies->count(), 0);
-        QCOMPARE(page->countLine->caption(), u"Aucun remède trouvé\r\npour"_s);
-        QCOMPARE(page->sheet->nameLabel->caption(), u" ARSENICUM ALBUM "_s);
-        QCOMPARE(page->sheet->listClass->caption(), u"1"_s);
-        QCOMPARE(page->sheet->rating->caption(),
+        QCOMPARE(page.remedies->count(), 0);
+        QCOMPARE(page.countLine->caption(), u"Aucun remède trouvé\r\npour"_s);
+        QCOMPARE(page.sheet.nameLabel->caption(), u" ARSENICUM ALBUM "_s);
+        QCOMPARE(page.sheet.listClass->caption(), u"1"_s);
+        QCOMPARE(page.sheet.rating->caption(),
                  w->table().rating[w->table().indexOf(u"ARSENICUM ALBUM")]);
-        QVERIFY(page->sheet->body->text().isEmpty());
-        QVERIFY(page->sheet->warning->caption().isEmpty());
-        settle();
+        QVERIFY(page.sheet.body->text().isEmpty());
+        QVERIFY(page.sheet.warning->caption().isEmpty());
+        QVERIFY(page.sheet.settle());
         QCOMPARE(openings.size(), 1);
     }
 
     void pickedNamesAreLookedUpWholeAndAStartIsNeverColoured()
     {
         search(u"nerf"_s, u"peau"_s);
-        QCOMPARE(page->countLine->caption(), u"15 remèdes trouvés\r\npour"_s);
-        settle();
+        QCOMPARE(page.countLine->caption(), u"15 remèdes trouvés\r\npour"_s);
+        QVERIFY(page.sheet.settle());
         // "SEPIA OFFICINALIS" holds the name "CINA", an earlier remedy.
-        pick(page->remedies, u"SEPIA OFFICINALIS"_s);
-        QCOMPARE(page->sheet->nameLabel->caption(), u" SEPIA OFFICINALIS "_s);
-        QVERIFY(page->sheet->body->text().contains(u"Masque de grossesse"_s));
-        settle();
+        QVERIFY(pick(page.remedies, u"SEPIA OFFICINALIS"_s));
+        QCOMPARE(page.sheet.nameLabel->caption(), u" SEPIA OFFICINALIS "_s);
+        QVERIFY(page.sheet.body->text().contains(u"Masque de grossesse"_s));
+        QVERIFY(page.sheet.settle());
 
         // The first word missing, the second is searched from offset 0, where
         // DROSERA's text begins with it: found there, but not coloured.
         search(u"toux"_s, u"fièvre"_s);
-        settle();
-        type(page->word1, u"zzz"_s);
-        type(page->word2, u"pneumologie"_s);
-        pick(page->remedies, u"DROSERA ROTUNDIFOLIA"_s);
-        settle();
-        QVERIFY(redStarts(*page->sheet->body).isEmpty());
-        QCOMPARE(formatAt(*page->sheet->body, 0).foreground().color(), HeadingRed);
-        QVERIFY(!page->search->isEnabled());
+        QVERIFY(page.sheet.settle());
+        type(page.word1, u"zzz"_s);
+        type(page.word2, u"pneumologie"_s);
+        QVERIFY(pick(page.remedies, u"DROSERA ROTUNDIFOLIA"_s));
+        QVERIFY(page.sheet.settle());
+        QVERIFY(redStarts(*page.sheet.body).isEmpty());
+        QCOMPARE(formatAt(page.sheet.body, 0).foreground().color(), HeadingRed);
+        QVERIFY(!page.search->isEnabled());
         QVERIFY(openings.isEmpty());
     }
 
