@@ -89,7 +89,8 @@ struct Bench
     {
         const QString folder = folders.filePath(name);
         QFile file(folder + u'/' + Licence);
-        if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
+        if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) ||
+            file.write(rtf) != rtf.size())
             fail(u"cannot write %1"_s.arg(file.fileName()));
         return folder;
     }
@@ -153,7 +154,8 @@ int main(int argc, char** argv)
     Bench b;
 
     std::vector<Document> documents;
-    documents.push_back({u"shipped licence (floor)"_s, QStringLiteral(BENCH_DOCUMENTS_DIR), {}, {}, {}});
+    documents.push_back(
+        {u"shipped licence (floor)"_s, QStringLiteral(BENCH_DOCUMENTS_DIR), {}, {}, {}});
     for (const char* name : {"hostile_bigfont.rtf", "hostile_spacing.rtf"}) {
         QFile file(QStringLiteral(BENCH_FUZZ_CORPUS_DIR "/") + QLatin1StringView(name));
         if (!file.open(QIODevice::ReadOnly))

@@ -35,9 +35,11 @@ MessageShower& shower()
 // else may enter or write in.
 bool isPrivateFolder(const QByteArray& path)
 {
-    struct stat st{};
-    return ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
-           st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
+    struct stat st
+    {
+    };
+    return ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+           (st.st_mode & 077) == 0;
 }
 
 } // namespace
@@ -122,8 +124,8 @@ QString SingleInstanceGuard::defaultLockPath()
     if (runtime.startsWith('/') && isPrivateFolder(runtime)) {
         folder = runtime;
     } else {
-        folder = QFile::encodeName(QDir::tempPath()) + "/vitralis-" +
-                 QByteArray::number(::geteuid());
+        folder =
+            QFile::encodeName(QDir::tempPath()) + "/vitralis-" + QByteArray::number(::geteuid());
         ::mkdir(folder.constData(), 0700); // or it is there already: looked at below
         if (!isPrivateFolder(folder))
             return {};

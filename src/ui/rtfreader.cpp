@@ -18,6 +18,7 @@
 #include <optional>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace ui {
@@ -34,16 +35,16 @@ constexpr int kDefaultHalfPoints = 24;
 // What a document may ask of the layout. The time a box takes to show a document grows with
 // each of these, some of them faster than linearly; beyond them the document is shown
 // simplified, and says so in a first paragraph.
-constexpr int kMaxHalfPoints = 144;           // 72 pt
-constexpr int kMaxSpacingTwips = 1440;        // space before or after a paragraph: one inch
-constexpr int kMaxIndentTwips = 1440;         // each indent, either way
-constexpr int kMaxFonts = 64;                 // fonts kept from the font table
-constexpr int kMaxColours = 256;              // colours kept from the colour table
-constexpr int kMaxRuns = 4096;                // stretches of text in a format of their own
-constexpr int kMaxParagraphs = 8192;          // paragraphs shown
-constexpr qsizetype kMaxText = 65'536;        // characters shown
-constexpr int kMaxUnbroken = 256;             // characters with no chance to break a line
-constexpr char16_t kZeroWidthSpace = 0x200B;  // a chance to break, and nothing to see
+constexpr int kMaxHalfPoints = 144;          // 72 pt
+constexpr int kMaxSpacingTwips = 1440;       // space before or after a paragraph: one inch
+constexpr int kMaxIndentTwips = 1440;        // each indent, either way
+constexpr int kMaxFonts = 64;                // fonts kept from the font table
+constexpr int kMaxColours = 256;             // colours kept from the colour table
+constexpr int kMaxRuns = 1024;               // stretches of text in a format of their own
+constexpr int kMaxParagraphs = 8192;         // paragraphs shown
+constexpr qsizetype kMaxText = 65'536;       // characters shown
+constexpr int kMaxUnbroken = 256;            // characters with no chance to break a line
+constexpr char16_t kZeroWidthSpace = 0x200B; // a chance to break, and nothing to see
 
 // What had to be bounded, for the notice.
 enum Simplification : unsigned
@@ -248,7 +249,7 @@ private:
     std::vector<GroupState> stack_;
     int overflow_ = 0; // groups opened beyond kMaxDepth and not yet closed
     bool finished_ = false;
-    bool full_ = false; // the document holds all the text it may show
+    bool full_ = false;      // the document holds all the text it may show
     int fallbackToSkip_ = 0; // characters still to skip after a \uN
 
     int codePage_ = 1252;
@@ -682,6 +683,14 @@ void Reader::flushBytes()
 {
     if (bytes_.isEmpty())
         return;
+    // Every code page we read keeps ASCII as it is: most text needs no decoder.
+    if (std::all_of(bytes_.cbegin(), bytes_.cend(),
+                    [](char b) { return static_cast<unsigned char>(b) < 0x80; })) {
+        for (const char b : std::as_const(bytes_))
+            put(static_cast<char16_t>(b));
+        bytes_.clear();
+        return;
+    }
     const QString text = decoder_.isValid() ? decoder_.decode(bytes_) : QString::fromLatin1(bytes_);
     bytes_.clear();
     for (const QChar c : text)

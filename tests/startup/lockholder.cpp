@@ -32,7 +32,7 @@ int main(int argc, char* argv[])
         QCoreApplication app(argc, argv);
         startup::SingleInstanceGuard guard(QString::fromLocal8Bit(argv[1]));
         say(guard.acquire() == startup::SingleInstanceGuard::Outcome::Acquired ? "locked"
-                                                                                : "refused");
+                                                                               : "refused");
         QThread::sleep(60);
         return 0;
     }

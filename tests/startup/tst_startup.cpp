@@ -3,6 +3,7 @@
 #include "ui/fonts.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScopeGuard>
@@ -120,6 +121,36 @@ private slots:
         QCOMPARE(shown, QStringList());
     }
 
+    void theLockLivesInAFolderPrivateToTheUser()
+    {
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray temp = qgetenv("TMPDIR");
+        const auto restore = qScopeGuard([&] {
+            qputenv("XDG_RUNTIME_DIR", runtime);
+            qputenv("TMPDIR", temp);
+        });
+        const QString own = dir.filePath(u"own"_s);
+        const QString open = dir.filePath(u"open"_s);
+        const QString tmp = dir.filePath(u"tmp"_s);
+        for (const QString& folder : {own, open, tmp})
+            QVERIFY(QDir().mkdir(folder));
+        QVERIFY(QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        qputenv("TMPDIR", QFile::encodeName(tmp));
+        const QString fallback = tmp + u"/vitralis-"_s + QString::number(::geteuid());
+
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(own));
+        QCOMPARE(SingleInstanceGuard::defaultLockPath(), own + u"/vitralis.lock"_s);
+        // A runtime folder others may enter, or none: a folder made for the user alone.
+        for (const QByteArray& elsewhere : {QFile::encodeName(open), QByteArray()}) {
+            qputenv("XDG_RUNTIME_DIR", elsewhere);
+            QCOMPARE(SingleInstanceGuard::defaultLockPath(), fallback + u"/vitralis.lock"_s);
+            QCOMPARE((QFileInfo(fallback).permissions() & 0x0077).toInt(), 0);
+        }
+        // That folder opened to others (as a stranger could have made it): no lock at all.
+        QVERIFY(QFile::setPermissions(fallback, QFile::permissions(fallback) | QFile::WriteOther));
+        QCOMPARE(SingleInstanceGuard::defaultLockPath(), QString());
+    }
+
     void twoCopiesStartedAtOnceOpenOneWindow()
     {
         QTemporaryDir runtime; // made closed to others
@@ -195,9 +226,8 @@ private slots:
         if (starter.start() != -1 || !loaded.wait(2000))
             return {u"no main window"_s};
         mainwin::MainWindow* w = starter.mainWindow();
-        QStringList texts{w->findChild<QWidget*>(u"Pict(4)"_s)
-                              ->findChild<QTextEdit*>(u"Rtb1"_s)
-                              ->toPlainText()};
+        QStringList texts{
+            w->findChild<QWidget*>(u"Pict(4)"_s)->findChild<QTextEdit*>(u"Rtb1"_s)->toPlainText()};
         w->findChild<QPushButton*>(u"CmdIndex"_s)->click();
         auto* glossary = w->findChild<QWidget*>(u"Frm31Index"_s);
         texts << (glossary ? glossary->findChild<QTextEdit*>(u"Rtb1"_s)->toPlainText() : QString());
@@ -217,7 +247,8 @@ private slots:
             ::rmdir(folder.constData());
         });
         for (const char* name : {"Licencebis.rtf", "Liste.rtf"}) {
-            QFile source(QStringLiteral(VITRALIS_DATA_DIR "/../documents/") + QLatin1StringView(name));
+            QFile source(QStringLiteral(VITRALIS_DATA_DIR "/../documents/") +
+                         QLatin1StringView(name));
             QVERIFY(source.open(QIODevice::ReadOnly));
             QFile copy;
             const int fd = ::open((folder + '/' + name).constData(), O_WRONLY | O_CREAT, 0600);
