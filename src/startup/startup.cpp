@@ -2,6 +2,7 @@
 
 #include "ui/documents.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,9 +36,7 @@ MessageShower& shower()
 // else may enter or write in.
 bool isPrivateFolder(const QByteArray& path)
 {
-    struct stat st
-    {
-    };
+    struct stat st = {};
     return ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
            (st.st_mode & 077) == 0;
 }
@@ -81,9 +80,7 @@ SingleInstanceGuard::Outcome SingleInstanceGuard::acquire()
     if (m_lock->isLocked())
         return Outcome::Acquired;
     const QString path = m_lock->fileName();
-    // A copy starting at this very moment holds its lock a little before it has
-    // written in it who it is: such a lock is given that little time.
-    for (int attempt = 0; attempt < 50; ++attempt) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
         if (m_lock->tryLock(0))
             return Outcome::Acquired;
         if (m_lock->error() == QLockFile::PermissionError)
@@ -95,16 +92,21 @@ SingleInstanceGuard::Outcome SingleInstanceGuard::acquire()
         qint64 pid = 0;
         QString host;
         QString application;
-        if (m_lock->getLockInfo(&pid, &host, &application) &&
-            (host.isEmpty() || host == QSysInfo::machineHostName()))
+        const bool readable = m_lock->getLockInfo(&pid, &host, &application);
+        if (readable && (host.isEmpty() || host == QSysInfo::machineHostName()))
             return Outcome::AnotherCopyRuns;
         // Empty, damaged, written on another machine, or a folder: no copy's
-        // here. It goes, unless a live process is writing it right now.
-        if (m_lock->removeStaleLockFile() || QDir().rmdir(path))
+        // here, and it goes. But a copy starting at this very moment has made
+        // its lock a little before writing in it who it is: an unreadable lock
+        // made within the last second, or held by a live process, is given time.
+        const QFileInfo found(path);
+        const qint64 age = found.lastModified().msecsTo(QDateTime::currentDateTime());
+        const bool fresh = found.isFile() && !readable && age >= 0 && age < 1000;
+        if (!fresh && (m_lock->removeStaleLockFile() || QDir().rmdir(path)))
             continue;
-        if (!QFileInfo(path).isFile())
+        if (!found.isFile())
             return giveUp(QStringLiteral("« %1 » n'est pas un verrou").arg(path));
-        QThread::msleep(10);
+        QThread::msleep(20);
     }
     return giveUp(QStringLiteral("« %1 » reste illisible").arg(path));
 }

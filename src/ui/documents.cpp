@@ -64,9 +64,7 @@ std::optional<QByteArray> readAt(int folder, const QByteArray& name)
         return std::nullopt;
     // Look before opening: opening a FIFO waits for a writer, and opening a device may
     // do something to it.
-    struct stat st
-    {
-    };
+    struct stat st = {};
     if (::fstatat(folder, name.constData(), &st, 0) != 0 || !isSmallRegularFile(st))
         return std::nullopt;
     // The name may have been given to something else since: open without waiting, and

@@ -2,6 +2,7 @@
 #include "startup/startup.h"
 #include "ui/fonts.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -86,6 +87,9 @@ private slots:
             QFile file(lockPath());
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(content);
+            // Left there a while ago, not being written by a copy starting now.
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                     QFileDevice::FileModificationTime));
         }
         SingleInstanceGuard guard(lockPath());
         QCOMPARE(guard.acquire(), Outcome::Acquired);
