@@ -60,12 +60,14 @@ KeywordPage::KeywordPage(QWidget* container, const mainwin::PageContext& context
     countLine->setGeometry(ui::twipsRect(9900, 1080, 3795, 735));
     countLine->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
     countLine->setAlignment(Qt::AlignCenter);
+    countLine->exposeValue(QStringLiteral("Résultat"));
 
     chosenWord = new ui::Label(container, QStringLiteral("LblResult2"));
     chosenWord->setGeometry(ui::twipsRect(9900, 1860, 3795, 375));
     chosenWord->setFont(ui::designFont(ui::Face::Tahoma, 14.25, true));
     chosenWord->setTextColor(QColor(0xFF, 0x80, 0x00));
     chosenWord->setAlignment(Qt::AlignCenter);
+    chosenWord->exposeValue(QStringLiteral("Mot choisi"));
 
     connect(words, &ui::ListBox::clicked, this, &KeywordPage::onWordClick);
     connect(remedies, &ui::ListBox::clicked, this, &KeywordPage::onRemedyClick);

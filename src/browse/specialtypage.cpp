@@ -30,12 +30,14 @@ SpecialtyPage::SpecialtyPage(QWidget* container, const mainwin::PageContext& con
     countLine->setGeometry(ui::twipsRect(9900, 1080, 3795, 735));
     countLine->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
     countLine->setAlignment(Qt::AlignCenter);
+    countLine->exposeValue(QStringLiteral("Résultat"));
 
     chosen = new ui::Label(container, QStringLiteral("LblResult12"));
     chosen->setGeometry(ui::twipsRect(9900, 1860, 3795, 375));
     chosen->setFont(ui::designFont(ui::Face::Tahoma, 14.25, true));
     chosen->setTextColor(QColor(0xFF, 0x80, 0x00));
     chosen->setAlignment(Qt::AlignCenter);
+    chosen->exposeValue(QStringLiteral("Spécialité choisie"));
 
     connect(specialties, &ui::ListBox::clicked, this, &SpecialtyPage::onSpecialtyClick);
     connect(remedies, &ui::ListBox::clicked, this, &SpecialtyPage::onRemedyClick);

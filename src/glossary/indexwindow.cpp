@@ -1,10 +1,12 @@
 #include "indexwindow.h"
 
 #include "glossarycore.h"
+#include "ui/focusholder.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
 
@@ -79,30 +81,38 @@ IndexWindow::IndexWindow(const QString& startFolder, QWidget* mainWindow)
     foc = new QPushButton(this);
     foc->setObjectName(QStringLiteral("Foc"));
     foc->setGeometry(ui::twipsRect(8760, 300, 15, 15));
-    foc->setAccessibleName(QStringLiteral("Focus"));
+    // Pressing it switches the view, so it reads as the switch does.
+    ui::makeFocusHolder(foc, ToGlossary);
     connect(foc, &QPushButton::clicked, this, &IndexWindow::switchView);
 
+    // The glossary's own controls stand together under the information
+    // panel; they are hidden while it covers them, so that neither Tab nor
+    // assistive technology reaches what nobody sees.
+    glossaryView = new QWidget(this);
+    glossaryView->setObjectName(QStringLiteral("VueGlossaire"));
+    glossaryView->resize(ui::px(7620), ui::px(9225));
     buildLetters();
 
-    termList = new ui::ListBox(this, QStringLiteral("LstMot"));
+    termList = new ui::ListBox(glossaryView, QStringLiteral("LstMot"));
     termList->setGeometry(ui::twipsRect(240, 1020, 7095, 6240));
     termList->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
     termList->setStyleSheet(QStringLiteral("QListWidget { color: black; background: white; }"));
     termList->setAccessibleName(QStringLiteral("Mots du glossaire"));
     connect(termList, &ui::ListBox::clicked, this, &IndexWindow::chooseTerm);
 
-    rule = new QWidget(this);
+    rule = new QWidget(glossaryView);
     rule->setObjectName(QStringLiteral("Lin1"));
     rule->setGeometry(ui::px(240), ui::px(7320), 1, ui::px(8700) - ui::px(7320));
     paintBackground(rule, Grey);
     rule->hide();
 
-    definition = new ui::Label(this, QStringLiteral("LblDef"));
+    definition = new ui::Label(glossaryView, QStringLiteral("LblDef"));
     definition->setGeometry(ui::twipsRect(300, 7320, 7035, 1410));
     definition->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
     definition->setTextColor(DarkRed);
     definition->setBackgroundColor(Qt::white);
     definition->setWordWrap(true);
+    definition->exposeValue(QStringLiteral("Définition"));
 
     infoPanel = new QFrame(this);
     infoPanel->setObjectName(QStringLiteral("FraInfo"));
@@ -118,15 +128,23 @@ IndexWindow::IndexWindow(const QString& startFolder, QWidget* mainWindow)
     viewButton->setGeometry(ui::twipsRect(3780, 8760, 2595, 405));
     viewButton->setFont(ui::designFont(ui::Face::Tahoma, 9.75, true));
     connect(viewButton, &QPushButton::clicked, this, &IndexWindow::toggleView);
+    ui::pressWithKeys(viewButton);
 
     closeButton = new QPushButton(QStringLiteral("Fermer"), this);
     closeButton->setObjectName(QStringLiteral("CmdFermer"));
     closeButton->setGeometry(ui::twipsRect(6480, 8760, 1035, 405));
     closeButton->setFont(ui::designFont(ui::Face::Tahoma, 9.75, true));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    ui::pressWithKeys(closeButton);
 
-    QWidget::setTabOrder(foc, information);
-    QWidget::setTabOrder(information, termList);
+    // Tab goes in reading order: the document, the letters, the terms, the
+    // two buttons. The focus holder has the focus when the window opens.
+    QWidget* previous = information;
+    for (QWidget* next : letters) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+    QWidget::setTabOrder(previous, termList);
     QWidget::setTabOrder(termList, viewButton);
     QWidget::setTabOrder(viewButton, closeButton);
     foc->setFocus();
@@ -136,6 +154,7 @@ IndexWindow::IndexWindow(const QString& startFolder, QWidget* mainWindow)
     placeOver(mainWindow);
     infoPanel->move(0, 0);
     infoPanel->raise();
+    glossaryView->hide();
     information->loadDocument(startFolder, QStringLiteral("Liste.rtf"));
     refdata::LoadGlossary(*m_table, [this](const QString& term) { termList->addEntry(term); });
 }
@@ -145,7 +164,7 @@ IndexWindow::~IndexWindow() = default;
 void IndexWindow::buildLetters()
 {
     for (int k = 1; k <= LetterCount; ++k) {
-        auto* l = new ui::Label(this, QStringLiteral("Lab(%1)").arg(k));
+        auto* l = new ui::Label(glossaryView, QStringLiteral("Lab(%1)").arg(k));
         const int position = k <= 13 ? k : k - 13;
         l->setGeometry(ui::twipsRect(240 + 420 * (position - 1), k <= 13 ? 180 : 600, 345, 345));
         l->setFont(ui::designFont(ui::Face::Verdana, 14.25));
@@ -154,6 +173,7 @@ void IndexWindow::buildLetters()
         l->setWordWrap(false);
         l->setCaption(QString(QChar(u'A' + k - 1)));
         l->setCursor(Qt::PointingHandCursor);
+        l->setKeyboardClickable(QAccessible::Button);
         if (k == 1)
             setLetterLook(l, Blue, true);
         else
@@ -179,23 +199,26 @@ void IndexWindow::placeOver(const QWidget* mainWindow)
 void IndexWindow::switchView()
 {
     if (showsInformation()) {
+        glossaryView->show();
         infoPanel->hide();
         viewButton->setText(ToInformation);
     } else {
         infoPanel->show();
+        glossaryView->hide();
         viewButton->setText(ToGlossary);
     }
+    foc->setAccessibleName(viewButton->text());
 }
 
 void IndexWindow::toggleView()
 {
     switchView();
-    foc->setFocus();
+    ui::parkFocus(foc);
 }
 
 void IndexWindow::chooseLetter(int k)
 {
-    foc->setFocus();
+    ui::parkFocus(foc);
     definition->setCaption(QString());
     rule->hide();
     for (ui::Label* l : letters)
@@ -219,6 +242,15 @@ void IndexWindow::chooseTerm()
     if (i >= 0)
         definition->setCaption(m_table->definitions[i]);
     rule->show();
+}
+
+void IndexWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        closeButton->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace glossary

@@ -40,6 +40,7 @@ public:
     bool showsInformation() const { return !infoPanel->isHidden(); }
 
     QWidget* infoPanel = nullptr;                  // FraInfo
+    QWidget* glossaryView = nullptr;               // what FraInfo covers
     ui::RichTextBox* information = nullptr;        // Rtb1
     std::array<ui::Label*, LetterCount> letters{}; // Lab(1) to Lab(26)
     ui::ListBox* termList = nullptr;               // LstMot
@@ -48,6 +49,10 @@ public:
     QPushButton* viewButton = nullptr;             // CmdGlossaire
     QPushButton* closeButton = nullptr;            // CmdFermer
     QPushButton* foc = nullptr;                    // Foc
+
+protected:
+    // Escape closes the window as "Fermer" does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildLetters();

@@ -43,6 +43,7 @@ AboutPage::AboutPage(QWidget* container) : QObject(container)
     version = label(container, QStringLiteral("LblVersion"), QString(), QRect(9780, 3360, 675, 345),
                     ui::designFont(ui::Face::Tahoma, 14.25, true), DarkGrey);
     version->setAlignment(Qt::AlignCenter);
+    version->exposeValue(QStringLiteral("Version"));
 
     licence = new ui::RichTextBox(container, QStringLiteral("Rtb1"));
     licence->setGeometry(ui::twipsRect(180, 3840, 8895, 5835));

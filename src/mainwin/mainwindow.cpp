@@ -4,6 +4,7 @@
 #include "browse/specialtypage.h"
 #include "glossary/indexwindow.h"
 #include "shellcore.h"
+#include "ui/focusholder.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 #include "warningwindow.h"
@@ -89,14 +90,14 @@ MainWindow::MainWindow(const ProgramValues& values, QWidget* parent)
                               QStringLiteral("Fermer le programme"), 12420);
     connect(quitButton, &QPushButton::clicked, this, &MainWindow::quit);
     connect(indexButton, &QPushButton::clicked, this, [this] {
-        foc->setFocus();
+        ui::parkFocus(foc);
         glossary::IndexWindow::showWindow(m_values.startFolder, this);
     });
 
     foc = new QLineEdit(this);
     foc->setObjectName(QStringLiteral("Foc"));
     foc->setGeometry(ui::twipsRect(15720, 180, 735, 285));
-    foc->setAccessibleName(QStringLiteral("Focus"));
+    ui::makeFocusHolder(foc, QStringLiteral("Focus"));
     PageContext withFoc = context;
     withFoc.foc = foc;
 
@@ -269,7 +270,7 @@ void MainWindow::onRemedyTimer()
 
 void MainWindow::openWebPage()
 {
-    foc->setFocus();
+    ui::parkFocus(foc);
     // Whatever the desktop makes of it, nothing is reported.
     QDesktopServices::openUrl(QUrl(m_values.webPageAddress));
 }

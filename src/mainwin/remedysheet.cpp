@@ -58,6 +58,7 @@ RemedySheet::RemedySheet(QWidget* container, int page)
     nameLabel->setAlignment(Qt::AlignCenter);
     nameLabel->setWordWrap(false);
     nameLabel->setBordered(true);
+    nameLabel->exposeValue(QStringLiteral("Remède"));
 
     const int captionTop = (page == 1 || page == 3) ? 75 : 60;
     const int valueTop = page == 3 ? 285 : 300;
@@ -68,13 +69,15 @@ RemedySheet::RemedySheet(QWidget* container, int page)
     caption(suffixed("CaptionListe", page), QStringLiteral(" Liste:"),
             QRect(12900, captionTop, 795, 225), 9.75, QStringLiteral("Classification"));
     const QColor windowText = container->palette().color(QPalette::WindowText);
-    rating = valueLabel(suffixed("LblDNot", page), QRect(11340, valueTop, 795, 330), 14.25, true,
-                        QColor(0xFF, 0x00, 0x00), full ? QColor(0xFF, 0x80, 0x00) : Panel);
-    dilution = valueLabel(suffixed("LblDDil", page), QRect(12120, valueTop, 795, 330), 14.25, false,
-                          windowText, full ? QColor(0xFF, 0xFF, 0x80) : Panel);
-    listClass =
-        valueLabel(suffixed("LblDLis", page), QRect(12900, valueTop, 795, 330), 14.25, false,
-                   QColor(0x00, 0x00, 0xFF), full ? QColor(0x80, 0xFF, 0x80) : Panel);
+    rating = valueLabel(suffixed("LblDNot", page), QStringLiteral("Recommandation"),
+                        QRect(11340, valueTop, 795, 330), 14.25, true, QColor(0xFF, 0x00, 0x00),
+                        full ? QColor(0xFF, 0x80, 0x00) : Panel);
+    dilution = valueLabel(suffixed("LblDDil", page), QStringLiteral("Première dilution"),
+                          QRect(12120, valueTop, 795, 330), 14.25, false, windowText,
+                          full ? QColor(0xFF, 0xFF, 0x80) : Panel);
+    listClass = valueLabel(suffixed("LblDLis", page), QStringLiteral("Classification"),
+                           QRect(12900, valueTop, 795, 330), 14.25, false, QColor(0x00, 0x00, 0xFF),
+                           full ? QColor(0x80, 0xFF, 0x80) : Panel);
     rating->setToolTip(QStringLiteral("Recommandation"));
     dilution->setToolTip(QStringLiteral("Première dilution"));
     listClass->setToolTip(QStringLiteral("Classification"));
@@ -92,12 +95,15 @@ RemedySheet::RemedySheet(QWidget* container, int page)
                 QRect(5280, 1380, 2535, 315), 11.25);
         caption(QStringLiteral("CaptionBranche"), QStringLiteral("Branche médicale:"),
                 QRect(5280, 2100, 2535, 315), 11.25);
-        frenchName = valueLabel(QStringLiteral("LblDFra"), QRect(5340, 960, 4275, 390), 14.25,
-                                false, QColor(0x00, 0x80, 0x00), Panel);
-        origin = valueLabel(QStringLiteral("LblDCom"), QRect(5340, 1680, 5955, 390), 14.25, false,
-                            QColor(0x80, 0x80, 0xFF), Panel);
-        specialties = valueLabel(QStringLiteral("LblDBra"), QRect(5340, 2400, 8355, 1125), 14.25,
-                                 false, QColor(0x80, 0x00, 0x00), Panel);
+        frenchName =
+            valueLabel(QStringLiteral("LblDFra"), QStringLiteral("Nom français"),
+                       QRect(5340, 960, 4275, 390), 14.25, false, QColor(0x00, 0x80, 0x00), Panel);
+        origin =
+            valueLabel(QStringLiteral("LblDCom"), QStringLiteral("Origine, composition"),
+                       QRect(5340, 1680, 5955, 390), 14.25, false, QColor(0x80, 0x80, 0xFF), Panel);
+        specialties = valueLabel(QStringLiteral("LblDBra"), QStringLiteral("Branche médicale"),
+                                 QRect(5340, 2400, 8355, 1125), 14.25, false,
+                                 QColor(0x80, 0x00, 0x00), Panel);
         frenchName->setWordWrap(false);
         origin->setWordWrap(false);
     }
@@ -109,11 +115,11 @@ RemedySheet::RemedySheet(QWidget* container, int page)
     body->setFrameStyle(QFrame::NoFrame);
     body->setAccessibleName(QStringLiteral("Indications"));
 
-    warning = valueLabel(QStringLiteral("LblDMe%1").arg(page + 1), QRect(5220, 9090, 8535, 645), 12,
-                         false, QColor(0xFF, 0x80, 0x00), Panel);
+    warning = valueLabel(QStringLiteral("LblDMe%1").arg(page + 1), QStringLiteral("Avertissement"),
+                         QRect(5220, 9090, 8535, 645), 12, false, QColor(0xFF, 0x80, 0x00), Panel);
     warning->setAlignment(Qt::AlignCenter);
     warning->setBordered(true);
-    warning->setAccessibleName(QStringLiteral("Avertissement"));
+    warning->exposeValue(QStringLiteral("Avertissement"), true);
 
     timer = new QTimer(this);
     timer->setObjectName(QStringLiteral("TimText%1").arg(page + 1));
@@ -138,10 +144,12 @@ ui::Label* RemedySheet::caption(const QString& name, const QString& text, const 
     return l;
 }
 
-ui::Label* RemedySheet::valueLabel(const QString& name, const QRect& twips, double points,
-                                   bool bold, const QColor& text, const QColor& background)
+ui::Label* RemedySheet::valueLabel(const QString& name, const QString& what, const QRect& twips,
+                                   double points, bool bold, const QColor& text,
+                                   const QColor& background)
 {
     auto* l = new ui::Label(m_container, name);
+    l->exposeValue(what);
     l->setGeometry(ui::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     l->setFont(ui::designFont(ui::Face::Tahoma, points, bold));
     l->setTextColor(text);

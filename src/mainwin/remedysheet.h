@@ -69,8 +69,8 @@ public:
 private:
     ui::Label* caption(const QString& name, const QString& text, const QRect& twips, double points,
                        const QString& hint = {});
-    ui::Label* valueLabel(const QString& name, const QRect& twips, double points, bool bold,
-                          const QColor& text, const QColor& background);
+    ui::Label* valueLabel(const QString& name, const QString& what, const QRect& twips,
+                          double points, bool bold, const QColor& text, const QColor& background);
 
     QWidget* m_container;
     int m_page;

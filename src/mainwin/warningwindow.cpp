@@ -1,9 +1,11 @@
 #include "warningwindow.h"
 
+#include "ui/focusholder.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
@@ -110,7 +112,13 @@ WarningWindow::WarningWindow(WarningState& state, QWidget* parent) : QDialog(par
     focusHolder = new QPushButton(this);
     focusHolder->setObjectName(QStringLiteral("CmdFoc"));
     focusHolder->setGeometry(ui::twipsRect(7560, 180, 735, 315));
+    ui::makeFocusHolder(focusHolder, QStringLiteral("Fermer"));
     connect(focusHolder, &QPushButton::clicked, this, &QDialog::accept);
+
+    // The keyboard starts on "Fermer", so that the key that dismisses a window
+    // never silences the warnings; Tab goes to the check box and back.
+    QWidget::setTabOrder(silence, close);
+    close->setFocus();
 
     // The window's load: place it, then read the warning.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -121,6 +129,15 @@ WarningWindow::WarningWindow(WarningState& state, QWidget* parent) : QDialog(par
     silenceCaption->setCaption(
         QStringLiteral("Ne plus afficher\r\nles  messages\r\n d'avertissement."));
     silence->show();
+}
+
+void WarningWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        close->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void WarningWindow::openModal(WarningState& state, QWidget* parent)

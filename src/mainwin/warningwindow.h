@@ -34,6 +34,10 @@ public:
     using Interceptor = std::function<void(WarningWindow&)>;
     static void setInterceptor(Interceptor interceptor);
 
+protected:
+    // Escape closes the window as "Fermer" does.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     WarningState& m_state;
 };

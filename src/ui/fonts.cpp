@@ -3,8 +3,6 @@
 #include <QDir>
 #include <QFontDatabase>
 
-#include <cmath>
-
 namespace ui {
 
 namespace {
@@ -54,7 +52,7 @@ void installFonts()
 QFont designFont(Face face, double points, bool bold, bool underline)
 {
     QFont f(familyOf(face));
-    f.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
+    f.setPointSizeF(points);
     f.setBold(bold);
     f.setUnderline(underline);
     f.setStyleStrategy(QFont::PreferAntialias);

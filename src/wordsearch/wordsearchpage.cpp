@@ -90,6 +90,7 @@ WordSearchPage::WordSearchPage(QWidget* container, const mainwin::PageContext& c
     countLine->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
     countLine->setBackgroundColor(QColor(0xC0, 0xC0, 0xC0));
     countLine->setAlignment(Qt::AlignCenter);
+    countLine->exposeValue(QStringLiteral("Résultat"));
 
     searchedWords = new ui::Label(container, QStringLiteral("LblResult22"));
     searchedWords->setGeometry(ui::twipsRect(9900, 1860, 3795, 855));
@@ -97,6 +98,7 @@ WordSearchPage::WordSearchPage(QWidget* container, const mainwin::PageContext& c
     searchedWords->setTextColor(QColor(0xFF, 0x80, 0x00));
     searchedWords->setBackgroundColor(QColor(0xFF, 0xFF, 0xC0));
     searchedWords->setAlignment(Qt::AlignCenter);
+    searchedWords->exposeValue(QStringLiteral("Mots recherchés"));
 
     for (int k : {0, 1}) {
         wordField(k)->installEventFilter(this);
