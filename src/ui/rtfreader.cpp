@@ -1,5 +1,7 @@
 #include "ui/rtfreader.h"
 
+#include "refdata/decoding.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QFileInfo>
@@ -253,7 +255,7 @@ private:
     int fallbackToSkip_ = 0; // characters still to skip after a \uN
 
     int codePage_ = 1252;
-    QStringDecoder decoder_{"windows-1252"};
+    QStringDecoder decoder_; // for a code page other than 1252
     QByteArray bytes_; // text bytes not yet decoded
 
     QString run_; // text not yet inserted, all in runFormat_
@@ -691,7 +693,9 @@ void Reader::flushBytes()
         bytes_.clear();
         return;
     }
-    const QString text = decoder_.isValid() ? decoder_.decode(bytes_) : QString::fromLatin1(bytes_);
+    const QString text = codePage_ == 1252 ? refdata::decodeWindows1252(bytes_)
+                         : decoder_.isValid() ? decoder_.decode(bytes_)
+                                              : QString::fromLatin1(bytes_);
     bytes_.clear();
     for (const QChar c : text)
         put(c.unicode());
