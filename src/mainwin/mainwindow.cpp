@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QUrl>
 
+#include <utility>
+
 namespace mainwin {
 
 namespace {
@@ -53,6 +55,9 @@ QPushButton* windowButton(QWidget* parent, const QString& name, const QString& c
 MainWindow::MainWindow(const ProgramValues& values, QWidget* parent)
     : QWidget(parent), m_values(values), m_table(std::make_unique<refdata::RemedyTable>())
 {
+    // The design's faces, before any control takes its font. The program builds
+    // this window while its start-up stage waits, and this waits with it.
+    ui::installFonts();
     setObjectName(QStringLiteral("FrmHomeo"));
     setWindowTitle(QStringLiteral("Vitralis"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -172,6 +177,18 @@ void MainWindow::load()
     about->licence->loadDocument(m_values.startFolder, QStringLiteral("Licencebis.rtf"));
     about->disclaimer->setCaption(disclaimerText());
     startupTimer->start();
+    // The start-up step waits 200 ms: the tables are read meanwhile, so that
+    // its tick has only to list them and show the window.
+    QTimer::singleShot(0, this, &MainWindow::readTables);
+}
+
+void MainWindow::readTables()
+{
+    if (m_tablesRead)
+        return;
+    m_tablesRead = true;
+    refdata::LoadRemedyTable(*m_table, [this](const QString& name) { m_unlistedNames << name; });
+    refdata::LoadKeywordList(m_keywords, [this](const QString& word) { m_unlistedWords << word; });
 }
 
 void MainWindow::startupStep()
@@ -189,8 +206,8 @@ void MainWindow::startupStep()
     }
     about->version->setBackgroundColor(QColor(0xE0, 0xE0, 0xE0));
 
-    refdata::LoadRemedyTable(*m_table,
-                             [this](const QString& name) { remedyNames->addEntry(name); });
+    readTables();
+    remedyNames->addEntries(std::exchange(m_unlistedNames, {}));
 
     // Remedy 0, as plain text and with no entry selected.
     sheet->nameLabel->setCaption(u' ' + m_table->latinName[0] + u' ');
@@ -202,8 +219,7 @@ void MainWindow::startupStep()
     sheet->rating->setCaption(m_table->rating[0]);
     sheet->listClass->setCaption(m_table->listClass[0]);
 
-    refdata::LoadKeywordList(m_keywords,
-                             [this](const QString& word) { keywordPage->words->addEntry(word); });
+    keywordPage->words->addEntries(std::exchange(m_unlistedWords, {}));
 
     for (QWidget* page : pages)
         page->move(ui::px(60 + 2), ui::px(660 + 2));

@@ -75,6 +75,8 @@ public:
 
 private:
     void buildSelectors();
+    // Reads both tables, once, keeping the names and words for their lists.
+    void readTables();
     void onRemedyTimer();
     void openWebPage();
     void quit();
@@ -85,6 +87,9 @@ private:
     WarningState m_warnings;
     QString m_lineBreak;
     int m_currentPage = 0;
+    bool m_tablesRead = false;
+    QStringList m_unlistedNames; // read, not yet in LstNom
+    QStringList m_unlistedWords; // read, not yet in LstMC
 };
 
 } // namespace mainwin

@@ -1,6 +1,5 @@
 // Vitralis starts here: the start-up stage, then the main window.
 #include "startup.h"
-#include "ui/fonts.h"
 
 #include <QApplication>
 
@@ -8,7 +7,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vitralis"));
-    ui::installFonts();
     startup::Starter starter(startup::holdWorkingFolder());
     const int ended = starter.start();
     if (ended >= 0)

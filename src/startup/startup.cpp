@@ -163,9 +163,17 @@ int Starter::start()
         break;
     }
     QTimer::singleShot(100, Qt::PreciseTimer, this, [this] {
-        m_window = std::make_unique<mainwin::MainWindow>(m_values);
+        if (!m_built)
+            m_built = std::make_unique<mainwin::MainWindow>(m_values);
+        m_window = std::move(m_built);
         m_window->load();
         emit mainWindowLoaded(m_window.get());
+    });
+    // The main window's widgets are built while the handover waits: nothing of
+    // them shows, and its load still comes 100 ms after this one.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_window && !m_built)
+            m_built = std::make_unique<mainwin::MainWindow>(m_values);
     });
     return -1;
 }

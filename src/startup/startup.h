@@ -79,6 +79,7 @@ signals:
 private:
     mainwin::ProgramValues m_values;
     SingleInstanceGuard m_guard;
+    std::unique_ptr<mainwin::MainWindow> m_built; // built, not yet loaded
     std::unique_ptr<mainwin::MainWindow> m_window;
 };
 
