@@ -2,10 +2,13 @@
 
 #include "browsecore.h"
 #include "mainwin/warningwindow.h"
+#include "ui/focusholder.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
 #include <QTextCursor>
+
+#include <utility>
 
 namespace browse {
 
@@ -41,6 +44,7 @@ KeywordPage::KeywordPage(QWidget* container, const mainwin::PageContext& context
         l->setWordWrap(false);
         l->setCaption(QString(QChar(u'A' + k - 1)));
         l->setCursor(Qt::PointingHandCursor);
+        l->setKeyboardClickable(QAccessible::Button);
         letters[k - 1] = l;
         connect(l, &ui::Label::clicked, this, [this, k] { onLetterClick(k); });
     }
@@ -78,8 +82,7 @@ void KeywordPage::onLetterClick(int k)
 {
     if (k < 1 || k > 26)
         return;
-    if (m_context.foc)
-        m_context.foc->setFocus();
+    ui::parkFocus(m_context.foc);
     for (ui::Label* l : letters) {
         l->setEmphasis(false, false);
         l->setTextColor(Black);
@@ -122,6 +125,7 @@ void KeywordPage::onWordClick()
 
 void KeywordPage::onRemedyClick()
 {
+    m_keyboardPick = ui::keyboardActivation();
     sheet->showPicked(*m_context.table, remedies->selectedEntry(), *m_context.warnings,
                       m_context.warnings->pendingWordPages);
 }
@@ -142,7 +146,9 @@ void KeywordPage::onDeferredStep()
     if (!plan.isEmpty())
         body->showRange(plan.last(), length);
 
-    words->setFocus();
+    // Back to the word list; a remedy chosen with the arrows keeps the focus
+    // in the remedies, so that the next arrow goes on through them.
+    (std::exchange(m_keyboardPick, false) ? remedies : words)->setFocus();
 
     mainwin::RemedySheet::openPendingWarning(
         *m_context.warnings, m_context.warnings->pendingWordPages, m_container->window());

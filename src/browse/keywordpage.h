@@ -39,6 +39,7 @@ public:
 private:
     QWidget* m_container;
     mainwin::PageContext m_context;
+    bool m_keyboardPick = false; // the remedy shown was chosen from the keyboard
 };
 
 } // namespace browse

@@ -3,8 +3,11 @@
 #include "browsecore.h"
 #include "mainwin/warningwindow.h"
 #include "specialties.h"
+#include "ui/focusholder.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
+
+#include <utility>
 
 namespace browse {
 
@@ -59,6 +62,7 @@ void SpecialtyPage::onSpecialtyClick()
 
 void SpecialtyPage::onRemedyClick()
 {
+    m_keyboardPick = ui::keyboardActivation();
     sheet->showPicked(*m_context.table, remedies->selectedEntry(), *m_context.warnings,
                       m_context.warnings->pendingSpecialtyPage);
 }
@@ -66,7 +70,9 @@ void SpecialtyPage::onRemedyClick()
 void SpecialtyPage::onDeferredStep()
 {
     sheet->timer->stop();
-    specialties->setFocus();
+    // Back to the specialties; a remedy chosen with the arrows keeps the
+    // focus in the remedies, so that the next arrow goes on through them.
+    (std::exchange(m_keyboardPick, false) ? remedies : specialties)->setFocus();
 
     mainwin::RemedySheet::openPendingWarning(
         *m_context.warnings, m_context.warnings->pendingSpecialtyPage, m_container->window());

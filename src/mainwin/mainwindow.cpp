@@ -47,6 +47,7 @@ QPushButton* windowButton(QWidget* parent, const QString& name, const QString& c
     b->setToolTip(hint);
     b->setGeometry(ui::twipsRect(left, 30, 1635, 615));
     b->setFont(ui::designFont(ui::Face::Tahoma, 8.25, true));
+    ui::pressWithKeys(b);
     return b;
 }
 
@@ -121,6 +122,9 @@ MainWindow::MainWindow(const ProgramValues& values, QWidget* parent)
     wordSearchPage = new wordsearch::WordSearchPage(pages[3], withFoc);
     about = new AboutPage(pages[4]);
     connect(about->site, &QPushButton::clicked, this, &MainWindow::openWebPage);
+    ui::pressWithKeys(about->site);
+    ui::pressWithKeys(wordSearchPage->search);
+    orderTabs();
 
     for (int k = 1; k < PageCount; ++k) {
         pages[k]->hide();
@@ -136,6 +140,25 @@ MainWindow::MainWindow(const ProgramValues& values, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+// Tab goes in reading order: the selectors, the window's buttons, then the
+// page shown (the hidden pages are skipped), and round again.
+void MainWindow::orderTabs()
+{
+    QList<QWidget*> order(selectors.begin(), selectors.end());
+    order << indexButton << quitButton;
+    order << remedyNames << sheet->body;
+    for (ui::Label* letter : keywordPage->letters)
+        order << letter;
+    order << keywordPage->words << keywordPage->remedies << keywordPage->sheet->body;
+    order << specialtyPage->specialties << specialtyPage->remedies << specialtyPage->sheet->body;
+    order << wordSearchPage->word1 << wordSearchPage->word2 << wordSearchPage->search
+          << wordSearchPage->suggestions1 << wordSearchPage->suggestions2
+          << wordSearchPage->remedies << wordSearchPage->sheet->body;
+    order << about->licence << about->site;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
 
 void MainWindow::buildSelectors()
 {
@@ -160,6 +183,7 @@ void MainWindow::buildSelectors()
         s->setWordWrap(false);
         s->setTextColor(k == 0 ? Yellow : Grey);
         s->setCursor(Qt::PointingHandCursor);
+        s->setKeyboardClickable(QAccessible::PageTab);
         connect(s, &ui::Label::clicked, this, [this, k] { showPage(k); });
         selectors[k] = s;
     }

@@ -77,6 +77,7 @@ private:
     void buildSelectors();
     // Reads both tables, once, keeping the names and words for their lists.
     void readTables();
+    void orderTabs();
     void onRemedyTimer();
     void openWebPage();
     void quit();

@@ -1,5 +1,7 @@
 #include "listbox.h"
 
+#include "focusholder.h"
+
 namespace ui {
 
 ListBox::ListBox(QWidget* parent, const QString& name) : QListWidget(parent)
@@ -71,6 +73,13 @@ void ListBox::focusInEvent(QFocusEvent* event)
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
         m_silent = false;
     }
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event)
+{
+    // A choice made with the arrows is the keyboard's: what it sets off knows.
+    const KeyboardActivation keyboard;
+    QListWidget::keyPressEvent(event);
 }
 
 void ListBox::onSelectionChanged()

@@ -68,9 +68,11 @@ class TestAccessibility : public QObject
     const refdata::RemedyTable& table() const { return fixture.window()->table(); }
     glossary::IndexWindow* openGlossary()
     {
-        click(fixture.control(u"CmdIndex"_s));
-        auto* glossary = glossary::IndexWindow::openWindow();
-        return glossary && QTest::qWaitForWindowActive(glossary) ? glossary : nullptr;
+        // As the index button opens it.
+        auto* glossary = glossary::IndexWindow::showWindow(fixture.startFolder(), fixture.window());
+        glossary->activateWindow();
+        return QTest::qWaitFor([&] { return QApplication::activeWindow() == glossary; }) ? glossary
+                                                                                         : nullptr;
     }
 
     // Shows the list-I remedy on page k as a person does, by a remedy pick,
@@ -117,7 +119,14 @@ private slots:
         });
     }
     void cleanupTestCase() { WarningWindow::setInterceptor({}); }
-    void init() { openings.clear(); }
+    void init()
+    {
+        openings.clear();
+        if (!fixture.window()->isActiveWindow()) {
+            fixture.window()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(fixture.window()));
+        }
+    }
 
     void everyPageReadsItsWarningAndValues_data()
     {
@@ -209,14 +218,122 @@ private slots:
         QVERIFY2(attributes.contains(u"font-size:14pt"), qPrintable(attributes));
     }
 
+    void tabGoesInReadingOrderOnEveryPage_data()
+    {
+        QTest::addColumn<int>("k");
+        QTest::addColumn<QStringList>("page");
+        QStringList letters;
+        for (int k = 1; k <= 26; ++k)
+            letters << u"Lab(%1)"_s.arg(k);
+        QTest::newRow("Remèdes") << 0 << QStringList{u"LstNom"_s, u"Rtb1Text"_s};
+        QTest::newRow("Symptômes")
+            << 1 << letters + QStringList{u"LstMC"_s, u"LstRech"_s, u"Rtb2Text"_s};
+        QTest::newRow("Spécialités")
+            << 2 << QStringList{u"LstBranche"_s, u"LstResult"_s, u"Rtb3Text"_s};
+        // The suggestions under the word last entered; the button only when
+        // both words are there.
+        QTest::newRow("Mots-clés")
+            << 3 << QStringList{u"T1"_s, u"T2"_s, u"Lst2"_s, u"LstRecher"_s, u"Rtb4Text"_s};
+        QTest::newRow("A propos") << 4 << QStringList{u"Rtb1"_s, u"CmdSite"_s};
+    }
+    void tabGoesInReadingOrderOnEveryPage()
+    {
+        QFETCH(int, k);
+        QFETCH(QStringList, page);
+        QVERIFY(fixture.choosePage(k));
+        if (k == 3)
+            on<QLineEdit>(3, u"T2"_s)->clear();
+        QWidget* first = fixture.selector(0);
+        first->setFocus();
+        QStringList cycle;
+        do {
+            QVERIFY(QApplication::focusWidget());
+            cycle << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        } while (QApplication::focusWidget() != first && cycle.size() < 60);
+        const QStringList window{u"LbOp(0)"_s, u"LbOp(1)"_s,  u"LbOp(2)"_s,   u"LbOp(3)"_s,
+                                 u"LbOp(4)"_s, u"CmdIndex"_s, u"CmdQuitter"_s};
+        QCOMPARE(cycle, window + page);
+    }
+
+    void everyPageIsUsedFromTheKeyboard()
+    {
+        auto focused = [] { return QApplication::focusWidget(); };
+        auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = {}) {
+            QTest::keyClick(focused(), k, m);
+        };
+        auto choose = [&](int k) {
+            fixture.selector(k)->setFocus();
+            key(Qt::Key_Space);
+            return fixture.page(k)->isVisible();
+        };
+        // Remèdes: the selector, then the arrows in the names.
+        QVERIFY(choose(0));
+        QCOMPARE(focused(), on(0, u"LstNom"_s));
+        key(Qt::Key_Home);
+        QTRY_COMPARE(on<ui::Label>(0, u"LblDNom"_s)->caption(),
+                     u" "_s + table().latinName[0] + u" "_s);
+
+        // Symptômes: a letter by Tab and Space; the words; the remedies, where
+        // the arrows go on from one remedy to the next.
+        QVERIFY(choose(1));
+        QCOMPARE(focused(), on(1, u"LstMC"_s));
+        on(1, u"Lab(3)"_s)->setFocus();
+        key(Qt::Key_Space);
+        QCOMPARE(focused(), on(1, u"Lab(3)"_s));
+        auto* words = on<ui::ListBox>(1, u"LstMC"_s);
+        QVERIFY(words->entries().first().startsWith(u'c'));
+        words->setFocus();
+        key(Qt::Key_Down);
+        auto* found = on<ui::ListBox>(1, u"LstRech"_s);
+        QVERIFY(found->count() > 0);
+        QTRY_COMPARE(focused(), words);
+        key(Qt::Key_Tab);
+        QCOMPARE(focused(), found);
+        key(Qt::Key_Down);
+        QVERIFY(sheetOf(fixture.window(), 1).settle());
+        QCOMPARE(focused(), found);
+
+        // Spécialités: the same from the specialties.
+        QVERIFY(choose(2));
+        key(Qt::Key_Down);
+        QVERIFY(sheetOf(fixture.window(), 2).settle());
+        key(Qt::Key_Tab);
+        QCOMPARE(focused(), on(2, u"LstResult"_s));
+        key(Qt::Key_Down);
+        QVERIFY(sheetOf(fixture.window(), 2).settle());
+        QCOMPARE(focused(), on(2, u"LstResult"_s));
+
+        // Mots-clés: two words typed, Enter on the button, the results.
+        QVERIFY(choose(3));
+        QCOMPARE(focused(), on(3, u"T1"_s));
+        const QStringList words3 =
+            table().keywords[table().indexOf(Aconite)].split(u' ', Qt::SkipEmptyParts);
+        on<QLineEdit>(3, u"T1"_s)->clear();
+        QTest::keyClicks(focused(), words3[0]);
+        key(Qt::Key_Tab);
+        on<QLineEdit>(3, u"T2"_s)->clear();
+        QTest::keyClicks(focused(), words3[1]);
+        key(Qt::Key_Tab);
+        QCOMPARE(focused(), on(3, u"CmdRechercher"_s));
+        key(Qt::Key_Return);
+        QVERIFY(sheetOf(fixture.window(), 3).settle());
+        QCOMPARE(focused(), on(3, u"LstRecher"_s));
+        QVERIFY(on<ui::ListBox>(3, u"LstRecher"_s)->count() > 0);
+
+        // A propos: chosen, the keyboard stays on its selector.
+        QVERIFY(choose(4));
+        QCOMPARE(focused(), fixture.selector(4));
+    }
+
     void escapeClosesTheWindowsAsFermerDoes()
     {
         int result = -1;
         onOpen = [&](WarningWindow& window) {
             window.show();
             QVERIFY(QTest::qWaitForWindowActive(&window));
-            QCOMPARE(QApplication::focusWidget(), window.close);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QTRY_COMPARE(QApplication::focusWidget(), window.close);
+            QTest::keyClick(window.close, Qt::Key_Escape);
             QVERIFY(window.isHidden());
             result = window.result();
         };
