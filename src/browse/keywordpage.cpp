@@ -35,6 +35,7 @@ KeywordPage::KeywordPage(QWidget* container, const mainwin::PageContext& context
 
     for (int k = 1; k <= 26; ++k) {
         auto* l = new ui::Label(container, QStringLiteral("Lab(%1)").arg(k));
+        l->setKeyboardClickable(QAccessible::Button);
         const int column = k <= 13 ? k - 1 : k - 14;
         l->setGeometry(ui::twipsRect(300 + 360 * column, k <= 13 ? 30 : 390, 315, 315));
         l->setFont(ui::designFont(ui::Face::Verdana, 12));
@@ -44,7 +45,6 @@ KeywordPage::KeywordPage(QWidget* container, const mainwin::PageContext& context
         l->setWordWrap(false);
         l->setCaption(QString(QChar(u'A' + k - 1)));
         l->setCursor(Qt::PointingHandCursor);
-        l->setKeyboardClickable(QAccessible::Button);
         letters[k - 1] = l;
         connect(l, &ui::Label::clicked, this, [this, k] { onLetterClick(k); });
     }

@@ -165,6 +165,7 @@ void IndexWindow::buildLetters()
 {
     for (int k = 1; k <= LetterCount; ++k) {
         auto* l = new ui::Label(glossaryView, QStringLiteral("Lab(%1)").arg(k));
+        l->setKeyboardClickable(QAccessible::Button);
         const int position = k <= 13 ? k : k - 13;
         l->setGeometry(ui::twipsRect(240 + 420 * (position - 1), k <= 13 ? 180 : 600, 345, 345));
         l->setFont(ui::designFont(ui::Face::Verdana, 14.25));
@@ -173,7 +174,6 @@ void IndexWindow::buildLetters()
         l->setWordWrap(false);
         l->setCaption(QString(QChar(u'A' + k - 1)));
         l->setCursor(Qt::PointingHandCursor);
-        l->setKeyboardClickable(QAccessible::Button);
         if (k == 1)
             setLetterLook(l, Blue, true);
         else

@@ -175,6 +175,7 @@ void MainWindow::buildSelectors()
     }
     for (int k = 0; k < PageCount; ++k) {
         auto* s = new ui::Label(this, QStringLiteral("LbOp(%1)").arg(k));
+        s->setKeyboardClickable(QAccessible::PageTab);
         s->setGeometry(ui::twipsRect(SelectorLeft[k], 180, 2025, 420));
         s->setFont(ui::designFont(ui::Face::Tahoma, 15.75, true));
         s->setCaption(QString::fromUtf8(Captions[k]));
@@ -183,7 +184,6 @@ void MainWindow::buildSelectors()
         s->setWordWrap(false);
         s->setTextColor(k == 0 ? Yellow : Grey);
         s->setCursor(Qt::PointingHandCursor);
-        s->setKeyboardClickable(QAccessible::PageTab);
         connect(s, &ui::Label::clicked, this, [this, k] { showPage(k); });
         selectors[k] = s;
     }
