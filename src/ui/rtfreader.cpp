@@ -16,6 +16,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <bitset>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -43,7 +44,11 @@ constexpr int kMaxIndentTwips = 1440;        // each indent, either way
 constexpr int kMaxFonts = 64;                // fonts kept from the font table
 constexpr int kMaxColours = 256;             // colours kept from the colour table
 constexpr int kMaxRuns = 1024;               // stretches of text in a format of their own
-constexpr int kMaxParagraphs = 8192;         // paragraphs shown
+constexpr int kMaxLines = 8192;              // paragraphs and line breaks shown
+constexpr int kMaxTabs = 2048;               // tabs shown; the others are blanks
+constexpr int kMaxScriptRuns = 2048;         // changes of script (each is shaped apart)
+constexpr int kMaxScripts = 16;              // scripts (each may need fonts of its own)
+constexpr int kMaxMarks = 30;                // combining marks on one character
 constexpr qsizetype kMaxText = 65'536;       // characters shown
 constexpr int kMaxUnbroken = 256;            // characters with no chance to break a line
 constexpr char16_t kZeroWidthSpace = 0x200B; // a chance to break, and nothing to see
@@ -58,6 +63,9 @@ enum Simplification : unsigned
     ManyRuns = 1 << 4,
     LongWords = 1 << 5,
     LongText = 1 << 6,
+    ManyTabs = 1 << 7,
+    ManyScripts = 1 << 8,
+    ManyMarks = 1 << 9,
 };
 constexpr double kTwipsPerPixel = 15.0;
 
@@ -276,7 +284,13 @@ private:
     // What the layout will be asked for.
     unsigned simplified_ = 0;
     int runs_ = 0;
-    int paragraphs_ = 1;
+    int lines_ = 1; // paragraphs and line breaks
+    int tabs_ = 0;
+    int scriptRuns_ = 0;
+    std::bitset<QChar::ScriptCount> scripts_;
+    QChar::Script script_ = QChar::Script_Common;
+    char16_t high_ = 0;  // the high surrogate just written
+    int marks_ = 0;      // combining marks since the last other character
     qsizetype text_ = 0; // characters written
     int unbroken_ = 0;   // characters since the last chance to break a line
 };
@@ -747,10 +761,59 @@ void Reader::putText(char16_t c)
 {
     if (full_)
         return;
-    if (text_ >= kMaxText) {
+    // The second half of a surrogate pair follows its first half whatever happens.
+    const bool secondHalf = QChar::isLowSurrogate(c) && high_ != 0;
+    const char32_t code = secondHalf ? QChar::surrogateToUcs4(high_, c) : c;
+    high_ = QChar::isHighSurrogate(c) ? c : 0;
+    if (!secondHalf && text_ >= kMaxText) {
         simplified_ |= LongText;
         full_ = true; // the rest is not read
         return;
+    }
+    // Each line of a paragraph is laid out with the whole paragraph, each tab with its line.
+    if (c == QChar::LineSeparator) {
+        if (lines_ >= kMaxLines) {
+            simplified_ |= LongText;
+            full_ = true;
+            return;
+        }
+        ++lines_;
+    } else if (c == u'\t' && ++tabs_ > kMaxTabs) {
+        simplified_ |= ManyTabs;
+        c = u' ';
+    }
+    // A pile of marks is shaped as one character; each change of script starts a stretch
+    // shaped apart. Characters of no script in particular go with their neighbours. A
+    // character made of two halves is judged on its second.
+    if (!high_) {
+        const auto dropFirstHalf = [this, secondHalf] {
+            if (secondHalf) {
+                run_.chop(1);
+                --text_;
+            }
+        };
+        if (QChar::isMark(code)) {
+            if (++marks_ > kMaxMarks) {
+                simplified_ |= ManyMarks;
+                dropFirstHalf();
+                return;
+            }
+        } else {
+            marks_ = 0;
+        }
+        const QChar::Script script = QChar::script(code);
+        if (script > QChar::Script_Common && script != script_) {
+            const bool known = scripts_.test(script) || int(scripts_.count()) < kMaxScripts;
+            if (known && scriptRuns_ < kMaxScriptRuns) {
+                scripts_.set(script);
+                ++scriptRuns_;
+                script_ = script;
+            } else {
+                simplified_ |= ManyScripts;
+                dropFirstHalf();
+                c = u'?';
+            }
+        }
     }
     // Once the formats are spent, the text goes on in the format it has.
     if (formatDirty_ && !(simplified_ & ManyRuns)) {
@@ -769,7 +832,7 @@ void Reader::putText(char16_t c)
     // A line can break at a blank, or where we give it a chance in a word too long.
     if (c == u' ' || c == u'\t' || c == QChar::LineSeparator || c == kZeroWidthSpace) {
         unbroken_ = 0;
-    } else if (++unbroken_ > kMaxUnbroken) {
+    } else if (!QChar::isLowSurrogate(c) && ++unbroken_ > kMaxUnbroken) {
         simplified_ |= LongWords;
         run_.append(QChar(kZeroWidthSpace));
         ++text_;
@@ -793,12 +856,12 @@ void Reader::endParagraph()
     flushBytes();
     if (full_)
         return;
-    if (paragraphs_ >= kMaxParagraphs) {
+    if (lines_ >= kMaxLines) {
         simplified_ |= LongText;
         full_ = true;
         return;
     }
-    ++paragraphs_;
+    ++lines_;
     unbroken_ = 0;
     if (highSurrogate_ != 0) {
         highSurrogate_ = 0;
@@ -849,6 +912,9 @@ void Reader::addNotice()
         {ManyColours, "couleurs en surnombre ignorées"},
         {ManyRuns, "mises en forme en surnombre ignorées"},
         {LongWords, "mots trop longs coupés"},
+        {ManyTabs, "tabulations en surnombre remplacées par des blancs"},
+        {ManyMarks, "accents empilés en surnombre ignorés"},
+        {ManyScripts, "caractères d'écritures trop mêlées remplacés par « ? »"},
         {LongText, "texte tronqué"}};
     QStringList said;
     for (const auto& [change, text] : changes) {

@@ -335,6 +335,16 @@ void TestRtfReader::hostileDocumentsAreShownWithinBounds_data()
                              << u"couleurs en surnombre"_s;
     QTest::newRow("paragraphs") << "{\\rtf1 " + QByteArray("\\par ").repeated(10000) + "}"
                                 << u"texte tronqué"_s;
+    QTest::newRow("line breaks") << "{\\rtf1 " + QByteArray("\\line ").repeated(100000) + "}"
+                                 << u"texte tronqué"_s;
+    QTest::newRow("tabs") << "{\\rtf1 " + QByteArray("x\\tab ").repeated(100000) + "}"
+                          << u"tabulations en surnombre"_s;
+    QTest::newRow("piled marks") << "{\\rtf1\\uc0 a" + QByteArray("\\u769 ").repeated(100000) + "}"
+                                 << u"accents empilés"_s;
+    QByteArray scripts("{\\rtf1\\uc0 ");
+    for (int i = 0; i < 60000; ++i) // Latin, Greek, Cyrillic, Hebrew, Arabic, Armenian in turn
+        scripts += "\\u" + QByteArray::number(QList{97, 945, 1073, 1488, 1576, 1377}[i % 6]) + ' ';
+    QTest::newRow("scripts") << scripts + '}' << u"écritures trop mêlées"_s;
     QTest::newRow("indents") << QByteArray("{\\rtf1\\li99999\\ri-99999\\fi-99999 x\\par}")
                              << u"retraits"_s;
 }
@@ -356,7 +366,9 @@ void TestRtfReader::hostileDocumentsAreShownWithinBounds()
     doc.setTextWidth(593);
     QVERIFY(doc.size().height() < 2e6);
     QVERIFY(doc.characterCount() <= 65'536 + 8192 + 200);
-    QVERIFY(doc.blockCount() <= 8192 + 1);
+    const QString text = doc.toRawText();
+    QVERIFY(doc.blockCount() + text.count(QChar::LineSeparator) <= 8192 + 1);
+    QVERIFY(text.count(u'\t') <= 2048);
     QSet<QString> families;
     int fragments = 0;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
@@ -370,9 +382,12 @@ void TestRtfReader::hostileDocumentsAreShownWithinBounds()
             families.unite(QSet<QString>(c.fontFamilies().toStringList().cbegin(),
                                          c.fontFamilies().toStringList().cend()));
         }
-        // Every line can break within 256 characters.
+        // Every line can break within 256 characters; no character carries more than 30 marks.
         int unbroken = 0;
+        int marks = 0;
         for (const QChar c : b.text()) {
+            marks = c.isMark() ? marks + 1 : 0;
+            QVERIFY(marks <= 30);
             unbroken = c == u' ' || c == u'\t' || c == QChar::LineSeparator || c == QChar(0x200B)
                            ? 0
                            : unbroken + 1;
