@@ -1,4 +1,5 @@
 // Vitralis starts here: the start-up stage, then the main window.
+#include "desktop.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -6,7 +7,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vitralis"));
+    startup::setUpApplication();
     startup::Starter starter(startup::holdWorkingFolder());
     const int ended = starter.start();
     if (ended >= 0)
