@@ -193,11 +193,13 @@ sleep 2
 xprop -id "$win" WM_CLASS
 xprop -id "$win" _NET_WM_ICON | head -1
 xprop -id "$win" WM_CLASS | grep -q "\"$class\"" && echo "WM_CLASS matches StartupWMClass" || echo "WM_CLASS DIFFERS from StartupWMClass"
-xwd -root -silent > /root/main.xwd
-# The glossary window shows the second document: its button sits at the top
-# right of the main window.
-xdotool mousemove --window "$win" $((10800 / 15 + 50)) $((30 / 15 + 20)) click 1
+# The page "A propos" shows the first document, the glossary window the
+# second; their selector and button sit in the top row of the main window.
+xdotool mousemove --window "$win" $((8760 / 15 + 60)) $((180 / 15 + 14)) click 1
 sleep 3
+xwd -root -silent > /root/main.xwd
+xdotool mousemove --window "$win" $((10800 / 15 + 50)) $((30 / 15 + 20)) click 1
+sleep 10
 xwd -root -silent > /root/glossary.xwd
 kill $pid; wait $pid 2>/dev/null
 grep -E '(Licencebis|Liste)\.rtf' /root/opens.log | sed 's/^[0-9]* //'
