@@ -1,7 +1,5 @@
 #include "browsecore.h"
 
-#include "mainwin/shellcore.h"
-
 namespace browse {
 
 QStringList wordsUnderLetter(const QStringList& words, QChar letter)
@@ -40,35 +38,27 @@ QList<int> remediesInSpecialty(const refdata::RemedyTable& table, const QString&
     return out;
 }
 
-QString wordCountLine(int count)
-{
-    return mainwin::countLine(count, QStringLiteral("pour:"));
-}
-
-QString specialtyCountLine(int count)
-{
-    return mainwin::countLine(count, QStringLiteral("dans la spécialité:"));
-}
-
 QString colouredTerm(const QString& word)
 {
     return word == QLatin1String("os") ? QStringLiteral("osseu") : word;
 }
 
-QList<int> colouringPlan(const QString& text, const QString& term, int limit)
+mainwin::ColouringPlan colouringPlan(const QString& text, const QString& term, int limit)
 {
-    QList<int> out;
+    mainwin::ColouringPlan plan;
     if (term.isEmpty())
-        return out;
+        return plan;
     qsizetype a = 0;
-    while (out.size() < limit) {
+    while (plan.red.size() < limit) {
         const qsizetype found = text.indexOf(term, a + 1, Qt::CaseInsensitive);
         if (found < 0)
             break;
-        out << int(found);
+        plan.red << mainwin::TextSpan{int(found), int(term.size())};
         a = found;
     }
-    return out;
+    if (!plan.red.isEmpty())
+        plan.shown = plan.red.last();
+    return plan;
 }
 
 } // namespace browse

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwin/indications.h"
 #include "refdata/remedytable.h"
 
 #include <QList>
@@ -15,6 +16,9 @@ namespace browse {
 // initial counts anywhere. Empty pieces never match.
 QStringList wordsUnderLetter(const QStringList& words, QChar letter);
 
+// The letters of the index that no word begins with.
+inline const QString EmptyLetters = QStringLiteral("WXY");
+
 // The remedies, by number in table order, whose keyword field holds `word` as
 // a whole word: the word framed by one blank on each side, case-sensitive.
 QList<int> remediesWithWord(const refdata::RemedyTable& table, const QString& word);
@@ -23,11 +27,6 @@ QList<int> remediesWithWord(const refdata::RemedyTable& table, const QString& wo
 // `specialty` exactly as written (a plain substring, no blanks added).
 QList<int> remediesInSpecialty(const refdata::RemedyTable& table, const QString& specialty);
 
-// The count lines of the two pages: "N remèdes trouvés" (or "1 remède
-// trouvé"), CR LF, then "pour:" or "dans la spécialité:".
-QString wordCountLine(int count);
-QString specialtyCountLine(int count);
-
 // What the body colours for a chosen word: the word itself, except that "os"
 // is looked for as "osseu" (as in "osseux", "osseuse").
 QString colouredTerm(const QString& word);
@@ -35,10 +34,12 @@ QString colouredTerm(const QString& word);
 // The most stretches a chosen word is coloured in, in one body.
 constexpr int MaxColoured = 10;
 
-// Where `term` is coloured in `text`: the offsets of its occurrences, found
-// without regard to case and inside longer words too, each search starting one
-// character after the previous find (the first at offset 1, so a match at the
-// very start is never taken), at most `limit` of them. An empty term has none.
-QList<int> colouringPlan(const QString& text, const QString& term, int limit = MaxColoured);
+// Where `term` is coloured in `text`: its occurrences, found without regard to
+// case and inside longer words too, each search starting one character after
+// the previous find (the first at offset 1, so a match at the very start is
+// never taken), at most `limit` of them; the view follows the last. An empty
+// term has none.
+mainwin::ColouringPlan colouringPlan(const QString& text, const QString& term,
+                                     int limit = MaxColoured);
 
 } // namespace browse

@@ -1,157 +1,107 @@
 #include "keywordpage.h"
 
 #include "browsecore.h"
-#include "mainwin/warningwindow.h"
+#include "mainwin/remedysheet.h"
+#include "mainwin/shellcore.h"
 #include "ui/focusholder.h"
 #include "ui/fonts.h"
+#include "ui/letterindex.h"
+#include "ui/palette.h"
+#include "ui/resultspanel.h"
 #include "ui/twips.h"
-
-#include <QTextCursor>
 
 #include <utility>
 
 namespace browse {
 
-namespace {
-
-const QColor Black(0x00, 0x00, 0x00);
-const QColor Blue(0x00, 0x00, 0xFF);
-const QColor Grey(0xC0, 0xC0, 0xC0);
-const QColor Red(0xFF, 0x00, 0x00);
-
-// The letters that no word begins with: W, X and Y.
-bool hasNoWords(int k)
+KeywordPage::KeywordPage(const mainwin::PageContext& context, QWidget* parent)
+    : QWidget(parent), m_context(context)
 {
-    return k == 23 || k == 24 || k == 25;
+    setObjectName(QStringLiteral("Pict(1)"));
+    m_sheet = new mainwin::RemedySheet(1, this);
+
+    m_letters = new ui::LetterIndex(
+        {300, 30, 360, 360, 315, 12, ui::colour::Panel, ui::colour::DarkGrey}, EmptyLetters, this);
+    m_letters->setLetterColor(u'Z', ui::colour::Black);
+
+    m_words = new ui::ListBox(this, QStringLiteral("LstMC"));
+    m_words->setGeometry(ui::twipsRect(QRect(60, 720, 5115, 9000)));
+    m_words->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
+    m_words->setAccessibleName(QStringLiteral("Mots clés"));
+
+    m_results = new ui::ResultsPanel({QStringLiteral("LstRech"), QStringLiteral("LblResult1"),
+                                      QStringLiteral("LblResult2"), QStringLiteral("Mot choisi")},
+                                     375, this);
+
+    connect(m_letters, &ui::LetterIndex::letterClicked, this, &KeywordPage::onLetterClicked);
+    connect(m_words, &ui::ListBox::clicked, this, &KeywordPage::onWordClicked);
+    connect(m_results->list(), &ui::ListBox::clicked, this, &KeywordPage::onRemedyClicked);
+    connect(m_sheet, &mainwin::RemedySheet::deferredStep, this, &KeywordPage::onDeferredStep);
 }
 
-} // namespace
-
-KeywordPage::KeywordPage(QWidget* container, const mainwin::PageContext& context)
-    : QObject(container), m_container(container), m_context(context)
+void KeywordPage::addWords(const QStringList& words)
 {
-    setObjectName(QStringLiteral("KeywordPage"));
-    sheet = new mainwin::RemedySheet(container, 1);
+    m_words->addEntries(words);
+}
 
-    for (int k = 1; k <= 26; ++k) {
-        auto* l = new ui::Label(container, QStringLiteral("Lab(%1)").arg(k));
-        l->setKeyboardClickable(QAccessible::Button);
-        const int column = k <= 13 ? k - 1 : k - 14;
-        l->setGeometry(ui::twipsRect(300 + 360 * column, k <= 13 ? 30 : 390, 315, 315));
-        l->setFont(ui::designFont(ui::Face::Verdana, 12));
-        l->setBackgroundColor(QColor(0xE0, 0xE0, 0xE0));
-        l->setTextColor(hasNoWords(k) ? Grey : k == 26 ? Black : QColor(0x40, 0x40, 0x40));
-        l->setAlignment(Qt::AlignCenter);
-        l->setWordWrap(false);
-        l->setCaption(QString(QChar(u'A' + k - 1)));
-        l->setCursor(Qt::PointingHandCursor);
-        letters[k - 1] = l;
-        connect(l, &ui::Label::clicked, this, [this, k] { onLetterClick(k); });
+void KeywordPage::clearCountLine()
+{
+    m_results->clearCaptions();
+}
+
+QWidget* KeywordPage::chainTabOrder(QWidget* previous)
+{
+    previous = m_letters->chainTabOrder(previous);
+    for (QWidget* next : {static_cast<QWidget*>(m_words), static_cast<QWidget*>(m_results->list())}) {
+        setTabOrder(previous, next);
+        previous = next;
     }
-
-    words = new ui::ListBox(container, QStringLiteral("LstMC"));
-    words->setGeometry(ui::twipsRect(60, 720, 5115, 9000));
-    words->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
-    words->setAccessibleName(QStringLiteral("Mots clés"));
-
-    remedies = new ui::ListBox(container, QStringLiteral("LstRech"));
-    remedies->setGeometry(ui::twipsRect(5220, 660, 4635, 2880));
-    remedies->setFont(ui::designFont(ui::Face::Tahoma, 12));
-    remedies->setStyleSheet(QStringLiteral("QListWidget { background: #F0F0F0; }"));
-    remedies->setAccessibleName(QStringLiteral("Remèdes trouvés"));
-
-    countLine = new ui::Label(container, QStringLiteral("LblResult1"));
-    countLine->setGeometry(ui::twipsRect(9900, 1080, 3795, 735));
-    countLine->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
-    countLine->setAlignment(Qt::AlignCenter);
-    countLine->exposeValue(QStringLiteral("Résultat"));
-
-    chosenWord = new ui::Label(container, QStringLiteral("LblResult2"));
-    chosenWord->setGeometry(ui::twipsRect(9900, 1860, 3795, 375));
-    chosenWord->setFont(ui::designFont(ui::Face::Tahoma, 14.25, true));
-    chosenWord->setTextColor(QColor(0xFF, 0x80, 0x00));
-    chosenWord->setAlignment(Qt::AlignCenter);
-    chosenWord->exposeValue(QStringLiteral("Mot choisi"));
-
-    connect(words, &ui::ListBox::clicked, this, &KeywordPage::onWordClick);
-    connect(remedies, &ui::ListBox::clicked, this, &KeywordPage::onRemedyClick);
-    connect(sheet->timer, &QTimer::timeout, this, &KeywordPage::onDeferredStep);
+    return m_sheet->chainTabOrder(previous);
 }
 
-void KeywordPage::onLetterClick(int k)
+void KeywordPage::onLetterClicked(QChar letter)
 {
-    if (k < 1 || k > 26)
-        return;
     ui::parkFocus(m_context.foc);
-    for (ui::Label* l : letters) {
-        l->setEmphasis(false, false);
-        l->setTextColor(Black);
-    }
-    ui::Label* chosen = letters[k - 1];
-    chosen->setEmphasis(true, true);
-    chosen->setTextColor(Blue);
-
-    words->clearEntries();
-    remedies->clearEntries();
-    sheet->body->setText(QString());
-    countLine->setCaption(QString());
-    chosenWord->setCaption(QString());
-
-    const QString caption = chosen->caption();
-    if (!caption.isEmpty())
-        words->addEntries(wordsUnderLetter(*m_context.words, caption.front()));
-
     // Letters without words end grey and unmarked, even when chosen.
-    for (int w = 1; w <= 26; ++w) {
-        if (hasNoWords(w)) {
-            letters[w - 1]->setTextColor(Grey);
-            letters[w - 1]->setEmphasis(false, false);
-        }
-    }
+    m_letters->choose(letter);
+    m_words->clearEntries();
+    m_results->list()->clearEntries();
+    m_sheet->clearBody();
+    m_results->clearCaptions();
+    m_words->addEntries(wordsUnderLetter(*m_context.words, letter));
 }
 
-void KeywordPage::onWordClick()
+void KeywordPage::onWordClicked()
 {
-    const QString word = words->selectedEntry();
-    const refdata::RemedyTable& table = *m_context.table;
-    const QList<int> found = remediesWithWord(table, word);
-    sheet->listFound(remedies, table, found);
-
-    countLine->setCaption(wordCountLine(int(found.size())));
-    chosenWord->setCaption(word);
-    sheet->formatBody();
-    sheet->timer->start(10);
+    const QString word = m_words->selectedEntry();
+    const QList<int> found = remediesWithWord(*m_context.table, word);
+    m_sheet->listFound(m_results->list(), *m_context.table, found);
+    m_results->countLine()->setCaption(mainwin::countLine(int(found.size()), QStringLiteral("pour:")));
+    m_results->searched()->setCaption(word);
 }
 
-void KeywordPage::onRemedyClick()
+void KeywordPage::onRemedyClicked()
 {
     m_keyboardPick = ui::keyboardActivation();
-    sheet->showPicked(*m_context.table, remedies->selectedEntry(), *m_context.warnings,
-                      m_context.warnings->pendingWordPages);
+    m_sheet->showPicked(*m_context.table, m_results->list()->selectedEntry(), *m_context.warnings,
+                        m_context.warnings->pendingWordPages);
 }
 
 void KeywordPage::onDeferredStep()
 {
-    sheet->timer->stop();
-
     // The word in red, keeping the headings' emphasis. The view follows the
     // last occurrence coloured, with the caret after it rather than a
     // selection over it, so that it shows in red like the others.
-    ui::RichTextBox* body = sheet->body;
-    const QString term = colouredTerm(chosenWord->caption());
-    const int length = int(term.size());
-    const QList<int> plan = colouringPlan(body->text(), term);
-    for (int start : plan)
-        body->setRangeColor(start, length, Red);
-    if (!plan.isEmpty())
-        body->showRange(plan.last(), length);
-
+    const QString term = colouredTerm(m_results->searched()->caption());
+    m_sheet->colour(colouringPlan(m_sheet->bodyText(), term), ui::colour::Red);
     // Back to the word list; a remedy chosen with the arrows keeps the focus
     // in the remedies, so that the next arrow goes on through them.
-    (std::exchange(m_keyboardPick, false) ? remedies : words)->setFocus();
-
-    mainwin::RemedySheet::openPendingWarning(
-        *m_context.warnings, m_context.warnings->pendingWordPages, m_container->window());
+    if (std::exchange(m_keyboardPick, false))
+        m_results->list()->setFocus();
+    else
+        m_words->setFocus();
+    mainwin::RemedySheet::openPendingWarning(*m_context.warnings,
+                                             m_context.warnings->pendingWordPages, window());
 }
 
 } // namespace browse

@@ -1,44 +1,54 @@
 #pragma once
 
 #include "mainwin/pagecontext.h"
-#include "mainwin/remedysheet.h"
-#include "ui/label.h"
-#include "ui/listbox.h"
 
-#include <array>
+#include <QWidget>
+
+namespace ui {
+class LetterIndex;
+class ListBox;
+class ResultsPanel;
+} // namespace ui
+namespace mainwin {
+class RemedySheet;
+}
 
 namespace browse {
 
-// The page "Symptômes": a letter index over the word list, the remedies that
-// carry the chosen word, and the page's reduced sheet.
-class KeywordPage : public QObject
+// The page "Symptômes", `Pict(1)`: a letter index over the word list, the
+// remedies that carry the chosen word, and the page's reduced sheet.
+class KeywordPage : public QWidget
 {
     Q_OBJECT
 
 public:
-    KeywordPage(QWidget* container, const mainwin::PageContext& context);
+    KeywordPage(const mainwin::PageContext& context, QWidget* parent);
 
-    std::array<ui::Label*, 26> letters{}; // Lab(1) to Lab(26)
-    ui::ListBox* words = nullptr;         // LstMC
-    ui::ListBox* remedies = nullptr;      // LstRech
-    ui::Label* countLine = nullptr;       // LblResult1
-    ui::Label* chosenWord = nullptr;      // LblResult2
-    mainwin::RemedySheet* sheet = nullptr;
+    // The words for `LstMC`, as the window's start-up step lists them.
+    void addWords(const QStringList& words);
+    // Empties the count line and the chosen word, as the window's load does.
+    void clearCountLine();
+    // Puts the page's controls after `previous` in the tab order, in reading
+    // order; returns the last.
+    QWidget* chainTabOrder(QWidget* previous);
 
+private:
     // The page's events, as the widgets deliver them.
-    // Letter k (1 to 26) was clicked: mark it and list the words of its initial.
-    void onLetterClick(int k);
+    // A letter was clicked: mark it and list the words of its initial.
+    void onLetterClicked(QChar letter);
     // A word was picked in LstMC: list its remedies and show the first.
-    void onWordClick();
+    void onWordClicked();
     // A remedy was picked in LstRech: show it, and have its warning window due.
-    void onRemedyClick();
+    void onRemedyClicked();
     // The sheet's timer ticked, 10 ms after a showing: colour the word, give
     // the focus back to the word list, open the warning window when due.
     void onDeferredStep();
 
-private:
-    QWidget* m_container;
     mainwin::PageContext m_context;
+    mainwin::RemedySheet* m_sheet;
+    ui::LetterIndex* m_letters;
+    ui::ListBox* m_words;
+    ui::ResultsPanel* m_results;
     bool m_keyboardPick = false; // the remedy shown was chosen from the keyboard
 };
 

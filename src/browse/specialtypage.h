@@ -1,39 +1,47 @@
 #pragma once
 
 #include "mainwin/pagecontext.h"
-#include "mainwin/remedysheet.h"
-#include "ui/label.h"
-#include "ui/listbox.h"
+
+#include <QWidget>
+
+namespace ui {
+class ListBox;
+class ResultsPanel;
+} // namespace ui
+namespace mainwin {
+class RemedySheet;
+}
 
 namespace browse {
 
-// The page "Spécialités": the 40 specialties, the remedies of the chosen one,
-// and the page's reduced sheet.
-class SpecialtyPage : public QObject
+// The page "Spécialités", `Pict(2)`: the 40 specialties, the remedies of the
+// chosen one, and the page's reduced sheet.
+class SpecialtyPage : public QWidget
 {
     Q_OBJECT
 
 public:
-    SpecialtyPage(QWidget* container, const mainwin::PageContext& context);
+    SpecialtyPage(const mainwin::PageContext& context, QWidget* parent);
 
-    ui::ListBox* specialties = nullptr; // LstBranche
-    ui::ListBox* remedies = nullptr;    // LstResult
-    ui::Label* countLine = nullptr;     // LblResult11
-    ui::Label* chosen = nullptr;        // LblResult12
-    mainwin::RemedySheet* sheet = nullptr;
+    // Empties the count line and the chosen specialty, as the window's load does.
+    void clearCountLine();
+    // Puts the page's controls after `previous` in the tab order, in reading
+    // order; returns the last.
+    QWidget* chainTabOrder(QWidget* previous);
 
-    // The page's events, as the widgets deliver them.
+private:
     // A specialty was picked in LstBranche: list its remedies and show the first.
-    void onSpecialtyClick();
+    void onSpecialtyClicked();
     // A remedy was picked in LstResult: show it, and have its warning window due.
-    void onRemedyClick();
+    void onRemedyClicked();
     // The sheet's timer ticked, 10 ms after a showing: focus back to the
     // specialty list, and the warning window when due.
     void onDeferredStep();
 
-private:
-    QWidget* m_container;
     mainwin::PageContext m_context;
+    mainwin::RemedySheet* m_sheet;
+    ui::ListBox* m_specialties;
+    ui::ResultsPanel* m_results;
     bool m_keyboardPick = false; // the remedy shown was chosen from the keyboard
 };
 

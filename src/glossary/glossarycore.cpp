@@ -2,11 +2,6 @@
 
 namespace glossary {
 
-bool isEmptyLetter(int k)
-{
-    return k == 10 || k == 23 || k == 24 || k == 25;
-}
-
 QStringList termsUnderLetter(const refdata::GlossaryTable& table, QChar c)
 {
     const QChar accented = c == u'e' ? QChar(u'é') : c == u'o' ? QChar(u'œ') : c;

@@ -7,9 +7,8 @@
 
 namespace glossary {
 
-// The letters of the index that no term begins with: J, W, X and Y, as their
-// positions 1 to 26 in the alphabet.
-bool isEmptyLetter(int k);
+// The letters of the index that no term begins with.
+inline const QString EmptyLetters = QStringLiteral("JWXY");
 
 // The terms listed under the letter `c` (lower case), in glossary order and
 // without their "@" marks: those whose line begins with `c`, and under "e" and

@@ -3,11 +3,17 @@
 #include "glossarycore.h"
 #include "ui/focusholder.h"
 #include "ui/fonts.h"
+#include "ui/label.h"
+#include "ui/letterindex.h"
+#include "ui/listbox.h"
+#include "ui/palette.h"
+#include "ui/richtextbox.h"
 #include "ui/twips.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 
 #include <algorithm>
@@ -16,9 +22,7 @@ namespace glossary {
 
 namespace {
 
-const QColor Blue(0x00, 0x00, 0xFF);
-const QColor Grey(0xC0, 0xC0, 0xC0);
-const QColor DarkRed(0x80, 0x00, 0x00);
+using namespace ui::colour;
 
 const QString ToGlossary = QStringLiteral("Accéder au glossaire");
 const QString ToInformation = QStringLiteral("Informations produits");
@@ -27,20 +31,6 @@ QPointer<IndexWindow>& currentWindow()
 {
     static QPointer<IndexWindow> window;
     return window;
-}
-
-void paintBackground(QWidget* w, const QColor& colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, colour);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
-void setLetterLook(ui::Label* l, const QColor& colour, bool marked)
-{
-    l->setEmphasis(marked, marked);
-    l->setTextColor(colour);
 }
 
 } // namespace
@@ -74,114 +64,91 @@ IndexWindow::IndexWindow(const QString& startFolder, QWidget* mainWindow)
                    Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(ui::px(7620), ui::px(9225));
-    paintBackground(this, Qt::white);
+    ui::fillBackground(this, Qt::white);
 
     // The focus holder comes first in the tab order, so it has the focus when
     // the window opens; it lies beyond the right edge.
-    foc = new QPushButton(this);
-    foc->setObjectName(QStringLiteral("Foc"));
-    foc->setGeometry(ui::twipsRect(8760, 300, 15, 15));
+    m_foc = new QPushButton(this);
+    m_foc->setObjectName(QStringLiteral("Foc"));
+    m_foc->setGeometry(ui::twipsRect(8760, 300, 15, 15));
     // Pressing it switches the view, so it reads as the switch does.
-    ui::makeFocusHolder(foc, ToGlossary);
-    connect(foc, &QPushButton::clicked, this, &IndexWindow::switchView);
+    ui::makeFocusHolder(m_foc, ToGlossary);
+    connect(m_foc, &QPushButton::clicked, this, &IndexWindow::onFocClicked);
 
     // The glossary's own controls stand together under the information
     // panel; they are hidden while it covers them, so that neither Tab nor
     // assistive technology reaches what nobody sees.
-    glossaryView = new QWidget(this);
-    glossaryView->setObjectName(QStringLiteral("VueGlossaire"));
-    glossaryView->resize(ui::px(7620), ui::px(9225));
-    buildLetters();
+    m_glossaryView = new QWidget(this);
+    m_glossaryView->setObjectName(QStringLiteral("VueGlossaire"));
+    m_glossaryView->resize(ui::px(7620), ui::px(9225));
+    // The index opens with A chosen.
+    m_letters = new ui::LetterIndex({240, 180, 420, 420, 345, 14.25, White, Black}, EmptyLetters,
+                                    m_glossaryView);
+    m_letters->choose(u'A');
+    connect(m_letters, &ui::LetterIndex::letterClicked, this, &IndexWindow::onLetterClicked);
 
-    termList = new ui::ListBox(glossaryView, QStringLiteral("LstMot"));
-    termList->setGeometry(ui::twipsRect(240, 1020, 7095, 6240));
-    termList->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
-    termList->setStyleSheet(QStringLiteral("QListWidget { color: black; background: white; }"));
-    termList->setAccessibleName(QStringLiteral("Mots du glossaire"));
-    connect(termList, &ui::ListBox::clicked, this, &IndexWindow::chooseTerm);
+    m_terms = new ui::ListBox(m_glossaryView, QStringLiteral("LstMot"));
+    m_terms->setGeometry(ui::twipsRect(240, 1020, 7095, 6240));
+    m_terms->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
+    m_terms->setStyleSheet(QStringLiteral("QListWidget { color: black; background: white; }"));
+    m_terms->setAccessibleName(QStringLiteral("Mots du glossaire"));
+    connect(m_terms, &ui::ListBox::clicked, this, &IndexWindow::onTermClicked);
 
-    rule = new QWidget(glossaryView);
-    rule->setObjectName(QStringLiteral("Lin1"));
-    rule->setGeometry(ui::px(240), ui::px(7320), 1, ui::px(8700) - ui::px(7320));
-    paintBackground(rule, Grey);
-    rule->hide();
+    m_rule = new QWidget(m_glossaryView);
+    m_rule->setObjectName(QStringLiteral("Lin1"));
+    m_rule->setGeometry(ui::px(240), ui::px(7320), 1, ui::px(8700) - ui::px(7320));
+    ui::fillBackground(m_rule, Grey);
+    m_rule->hide();
 
-    definition = new ui::Label(glossaryView, QStringLiteral("LblDef"));
-    definition->setGeometry(ui::twipsRect(300, 7320, 7035, 1410));
-    definition->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
-    definition->setTextColor(DarkRed);
-    definition->setBackgroundColor(Qt::white);
-    definition->setWordWrap(true);
-    definition->exposeValue(QStringLiteral("Définition"));
+    m_definition = new ui::Label(m_glossaryView, QStringLiteral("LblDef"));
+    m_definition->setGeometry(ui::twipsRect(300, 7320, 7035, 1410));
+    m_definition->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
+    m_definition->setTextColor(DarkRed);
+    m_definition->setBackgroundColor(Qt::white);
+    m_definition->setWordWrap(true);
+    m_definition->exposeValue(QStringLiteral("Définition"));
 
-    infoPanel = new QFrame(this);
-    infoPanel->setObjectName(QStringLiteral("FraInfo"));
-    infoPanel->resize(ui::px(7575), ui::px(8655));
-    paintBackground(infoPanel, Qt::white);
-    information = new ui::RichTextBox(infoPanel, QStringLiteral("Rtb1"));
-    information->setGeometry(ui::twipsRect(60, 90, 7440, 8535));
-    information->setAccessibleName(QStringLiteral("Informations produits"));
+    m_infoPanel = new QFrame(this);
+    m_infoPanel->setObjectName(QStringLiteral("FraInfo"));
+    m_infoPanel->resize(ui::px(7575), ui::px(8655));
+    ui::fillBackground(m_infoPanel, Qt::white);
+    m_information = new ui::RichTextBox(m_infoPanel, QStringLiteral("Rtb1"));
+    m_information->setGeometry(ui::twipsRect(60, 90, 7440, 8535));
+    m_information->setAccessibleName(QStringLiteral("Informations produits"));
 
-    viewButton = new QPushButton(ToGlossary, this);
-    viewButton->setObjectName(QStringLiteral("CmdGlossaire"));
-    viewButton->setToolTip(QStringLiteral("Index des mots utilisés"));
-    viewButton->setGeometry(ui::twipsRect(3780, 8760, 2595, 405));
-    viewButton->setFont(ui::designFont(ui::Face::Tahoma, 9.75, true));
-    connect(viewButton, &QPushButton::clicked, this, &IndexWindow::toggleView);
-    ui::pressWithKeys(viewButton);
+    m_viewButton = new QPushButton(ToGlossary, this);
+    m_viewButton->setObjectName(QStringLiteral("CmdGlossaire"));
+    m_viewButton->setToolTip(QStringLiteral("Index des mots utilisés"));
+    m_viewButton->setGeometry(ui::twipsRect(3780, 8760, 2595, 405));
+    m_viewButton->setFont(ui::designFont(ui::Face::Tahoma, 9.75, true));
+    connect(m_viewButton, &QPushButton::clicked, this, &IndexWindow::onViewClicked);
+    ui::pressWithKeys(m_viewButton);
 
-    closeButton = new QPushButton(QStringLiteral("Fermer"), this);
-    closeButton->setObjectName(QStringLiteral("CmdFermer"));
-    closeButton->setGeometry(ui::twipsRect(6480, 8760, 1035, 405));
-    closeButton->setFont(ui::designFont(ui::Face::Tahoma, 9.75, true));
-    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
-    ui::pressWithKeys(closeButton);
+    m_close = new QPushButton(QStringLiteral("Fermer"), this);
+    m_close->setObjectName(QStringLiteral("CmdFermer"));
+    m_close->setGeometry(ui::twipsRect(6480, 8760, 1035, 405));
+    m_close->setFont(ui::designFont(ui::Face::Tahoma, 9.75, true));
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    ui::pressWithKeys(m_close);
 
     // Tab goes in reading order: the document, the letters, the terms, the
     // two buttons. The focus holder has the focus when the window opens.
-    QWidget* previous = information;
-    for (QWidget* next : letters) {
-        QWidget::setTabOrder(previous, next);
-        previous = next;
-    }
-    QWidget::setTabOrder(previous, termList);
-    QWidget::setTabOrder(termList, viewButton);
-    QWidget::setTabOrder(viewButton, closeButton);
-    foc->setFocus();
+    QWidget::setTabOrder(m_letters->chainTabOrder(m_information), m_terms);
+    QWidget::setTabOrder(m_terms, m_viewButton);
+    QWidget::setTabOrder(m_viewButton, m_close);
+    m_foc->setFocus();
 
     // The window's load: the information view on top, its document read, and
     // the glossary listed as a click on "A" would leave it.
     placeOver(mainWindow);
-    infoPanel->move(0, 0);
-    infoPanel->raise();
-    glossaryView->hide();
-    information->loadDocument(startFolder, QStringLiteral("Liste.rtf"));
-    refdata::LoadGlossary(*m_table, [this](const QString& term) { termList->addEntry(term); });
+    m_infoPanel->move(0, 0);
+    m_infoPanel->raise();
+    m_glossaryView->hide();
+    m_information->loadDocument(startFolder, QStringLiteral("Liste.rtf"));
+    refdata::LoadGlossary(*m_table, [this](const QString& term) { m_terms->addEntry(term); });
 }
 
 IndexWindow::~IndexWindow() = default;
-
-void IndexWindow::buildLetters()
-{
-    for (int k = 1; k <= LetterCount; ++k) {
-        auto* l = new ui::Label(glossaryView, QStringLiteral("Lab(%1)").arg(k));
-        l->setKeyboardClickable(QAccessible::Button);
-        const int position = k <= 13 ? k : k - 13;
-        l->setGeometry(ui::twipsRect(240 + 420 * (position - 1), k <= 13 ? 180 : 600, 345, 345));
-        l->setFont(ui::designFont(ui::Face::Verdana, 14.25));
-        l->setBackgroundColor(Qt::white);
-        l->setAlignment(Qt::AlignCenter);
-        l->setWordWrap(false);
-        l->setCaption(QString(QChar(u'A' + k - 1)));
-        l->setCursor(Qt::PointingHandCursor);
-        if (k == 1)
-            setLetterLook(l, Blue, true);
-        else
-            setLetterLook(l, isEmptyLetter(k) ? Grey : QColor(Qt::black), false);
-        connect(l, &ui::Label::clicked, this, [this, k] { chooseLetter(k); });
-        letters[k - 1] = l;
-    }
-}
 
 void IndexWindow::placeOver(const QWidget* mainWindow)
 {
@@ -196,58 +163,55 @@ void IndexWindow::placeOver(const QWidget* mainWindow)
          std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() + 1 - height())));
 }
 
-void IndexWindow::switchView()
+bool IndexWindow::showsInformation() const
+{
+    return !m_infoPanel->isHidden();
+}
+
+void IndexWindow::onFocClicked()
 {
     if (showsInformation()) {
-        glossaryView->show();
-        infoPanel->hide();
-        viewButton->setText(ToInformation);
+        m_glossaryView->show();
+        m_infoPanel->hide();
+        m_viewButton->setText(ToInformation);
     } else {
-        infoPanel->show();
-        glossaryView->hide();
-        viewButton->setText(ToGlossary);
+        m_infoPanel->show();
+        m_glossaryView->hide();
+        m_viewButton->setText(ToGlossary);
     }
-    foc->setAccessibleName(viewButton->text());
+    m_foc->setAccessibleName(m_viewButton->text());
 }
 
-void IndexWindow::toggleView()
+void IndexWindow::onViewClicked()
 {
-    switchView();
-    ui::parkFocus(foc);
+    onFocClicked();
+    ui::parkFocus(m_foc);
 }
 
-void IndexWindow::chooseLetter(int k)
+void IndexWindow::onLetterClicked(QChar letter)
 {
-    ui::parkFocus(foc);
-    definition->setCaption(QString());
-    rule->hide();
-    for (ui::Label* l : letters)
-        setLetterLook(l, Qt::black, false);
-    for (int empty : {10, 23, 24, 25})
-        letters[empty - 1]->setTextColor(Grey);
-    if (isEmptyLetter(k)) {
-        termList->clearEntries();
-        return;
-    }
-    setLetterLook(letters[k - 1], Blue, true);
-    termList->clearEntries();
-    const QChar c = letters[k - 1]->caption().front().toLower();
-    termList->addEntries(termsUnderLetter(*m_table, c));
+    ui::parkFocus(m_foc);
+    m_definition->setCaption(QString());
+    m_rule->hide();
+    m_letters->choose(letter);
+    m_terms->clearEntries();
+    if (!m_letters->isEmpty(letter))
+        m_terms->addEntries(termsUnderLetter(*m_table, letter.toLower()));
 }
 
-void IndexWindow::chooseTerm()
+void IndexWindow::onTermClicked()
 {
-    definition->setCaption(QString());
-    const int i = entryOfTerm(*m_table, termList->selectedEntry());
+    m_definition->setCaption(QString());
+    const int i = entryOfTerm(*m_table, m_terms->selectedEntry());
     if (i >= 0)
-        definition->setCaption(m_table->definitions[i]);
-    rule->show();
+        m_definition->setCaption(m_table->definitions[i]);
+    m_rule->show();
 }
 
 void IndexWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Cancel)) {
-        closeButton->click();
+        m_close->click();
         return;
     }
     QWidget::keyPressEvent(event);

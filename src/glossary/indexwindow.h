@@ -1,15 +1,18 @@
 #pragma once
 
 #include "refdata/glossary.h"
-#include "ui/label.h"
-#include "ui/listbox.h"
-#include "ui/richtextbox.h"
 
-#include <QPushButton>
 #include <QWidget>
 
-#include <array>
 #include <memory>
+
+class QPushButton;
+namespace ui {
+class Label;
+class LetterIndex;
+class ListBox;
+class RichTextBox;
+} // namespace ui
 
 namespace glossary {
 
@@ -23,8 +26,6 @@ class IndexWindow : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int LetterCount = 26;
-
     // Opens the window over `mainWindow`, reading "Liste.rtf" from
     // `startFolder` (which ends with a separator), or brings the window that
     // is already open forward unchanged. Closing the window destroys it.
@@ -37,32 +38,34 @@ public:
 
     const refdata::GlossaryTable& table() const { return *m_table; }
     // Whether the product information covers the glossary.
-    bool showsInformation() const { return !infoPanel->isHidden(); }
-
-    QWidget* infoPanel = nullptr;                  // FraInfo
-    QWidget* glossaryView = nullptr;               // what FraInfo covers
-    ui::RichTextBox* information = nullptr;        // Rtb1
-    std::array<ui::Label*, LetterCount> letters{}; // Lab(1) to Lab(26)
-    ui::ListBox* termList = nullptr;               // LstMot
-    ui::Label* definition = nullptr;               // LblDef
-    QWidget* rule = nullptr;                       // Lin1
-    QPushButton* viewButton = nullptr;             // CmdGlossaire
-    QPushButton* closeButton = nullptr;            // CmdFermer
-    QPushButton* foc = nullptr;                    // Foc
+    bool showsInformation() const;
 
 protected:
     // Escape closes the window as "Fermer" does.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void buildLetters();
-    void switchView();
-    void toggleView();
-    void chooseLetter(int k);
-    void chooseTerm();
+    // Foc was pressed: the other view.
+    void onFocClicked();
+    // CmdGlossaire: the other view, and the focus back to Foc.
+    void onViewClicked();
+    // A letter of the index: the terms under it.
+    void onLetterClicked(QChar letter);
+    // A term of LstMot: its definition.
+    void onTermClicked();
     void placeOver(const QWidget* mainWindow);
 
     std::unique_ptr<refdata::GlossaryTable> m_table;
+    QWidget* m_infoPanel = nullptr;          // FraInfo
+    ui::RichTextBox* m_information = nullptr; // Rtb1
+    ui::LetterIndex* m_letters = nullptr;    // Lab(1) to Lab(26)
+    ui::ListBox* m_terms = nullptr;          // LstMot
+    ui::Label* m_definition = nullptr;       // LblDef
+    QWidget* m_rule = nullptr;               // Lin1
+    QPushButton* m_viewButton = nullptr;     // CmdGlossaire
+    QPushButton* m_foc = nullptr;            // Foc
+    QPushButton* m_close = nullptr;          // CmdFermer
+    QWidget* m_glossaryView = nullptr;       // what FraInfo covers
 };
 
 } // namespace glossary

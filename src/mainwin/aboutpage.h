@@ -1,26 +1,41 @@
 #pragma once
 
-#include "ui/label.h"
-#include "ui/richtextbox.h"
+#include <QWidget>
 
-#include <QPushButton>
+class QPushButton;
+namespace ui {
+class Label;
+class RichTextBox;
+} // namespace ui
 
 namespace mainwin {
 
-// The page "A propos": title, medical disclaimer, version, the licence
-// document and a short description of the program.
-class AboutPage : public QObject
+// The page "A propos", `Pict(4)`: title, medical disclaimer, version, the
+// licence document and a short description of the program.
+class AboutPage : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit AboutPage(QWidget* container);
+    explicit AboutPage(QWidget* parent);
 
-    ui::Label* title = nullptr;         // "Vitralis "
-    ui::Label* disclaimer = nullptr;    // Lb(1)
-    ui::Label* version = nullptr;       // LblVersion
-    ui::RichTextBox* licence = nullptr; // Rtb1
-    QPushButton* site = nullptr;        // CmdSite
+    // The window's load: the version, the licence document "Licencebis.rtf"
+    // found from `startFolder`, and the disclaimer.
+    void load(const QString& version, const QString& startFolder);
+    // The start-up step's last touch: the version on the panel colour.
+    void prepare();
+    // Puts the page's controls after `previous` in the tab order; returns the last.
+    QWidget* chainTabOrder(QWidget* previous);
+
+signals:
+    // CmdSite was clicked.
+    void siteClicked();
+
+private:
+    ui::Label* m_disclaimer = nullptr; // Lb(1)
+    ui::Label* m_version = nullptr;    // LblVersion
+    ui::RichTextBox* m_licence = nullptr; // Rtb1
+    QPushButton* m_site = nullptr;        // CmdSite
 };
 
 } // namespace mainwin

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace mainwin {
 
 // The 42 specialty headings, in the order the paragraph breaks are made.
@@ -29,6 +31,22 @@ struct FormattedText
 {
     QString text;
     QList<FormatRange> ranges; // applied in order, each on top of the previous ones
+};
+
+// A stretch of the body, as offsets into its text.
+struct TextSpan
+{
+    int start = 0;
+    int length = 0;
+    bool operator==(const TextSpan&) const = default;
+};
+
+// Which stretches of a body turn red after a search, and the stretch the view
+// then follows, with the caret after it.
+struct ColouringPlan
+{
+    QList<TextSpan> red; // in the order they are found
+    std::optional<TextSpan> shown;
 };
 
 // Lays out a remedy's indications: each heading, found without regard to case

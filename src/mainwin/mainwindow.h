@@ -1,19 +1,19 @@
 #pragma once
 
-#include "aboutpage.h"
-#include "pagecontext.h"
-#include "remedysheet.h"
-#include "ui/label.h"
-#include "ui/listbox.h"
+#include "mainwin/warningstate.h"
+#include "refdata/keywordlist.h"
+#include "refdata/remedytable.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
 #include <memory>
 
+class QLineEdit;
+class QTimer;
+namespace ui {
+class Label;
+}
 namespace browse {
 class KeywordPage;
 class SpecialtyPage;
@@ -23,6 +23,9 @@ class WordSearchPage;
 }
 
 namespace mainwin {
+
+class AboutPage;
+class RemedyPage;
 
 // The values the start-up stage sets for the whole run.
 struct ProgramValues
@@ -44,14 +47,16 @@ public:
     explicit MainWindow(const ProgramValues& values, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The window's load: builds the line break, resets the warning state,
+    // The window's load: resets the warning state,
     // clears the count lines, writes the version, reads the licence document
     // and the disclaimer, then arms the start-up step.
     void load();
     // The one-shot start-up step (`TimDeb`): size and place, load the tables,
     // show remedy 0 as plain text, place the pages, show the window.
     void startupStep();
-    // What choosing selector k does.
+    // Reads both tables, once, keeping the names and words for their lists.
+    void readTables();
+    // What choosing selector k does (a click on `LbOp(k)`).
     void showPage(int k);
     int currentPage() const { return m_currentPage; }
 
@@ -60,37 +65,33 @@ public:
     WarningState& warnings() { return m_warnings; }
     const ProgramValues& values() const { return m_values; }
 
-    std::array<ui::Label*, PageCount> selectors{}; // LbOp(0) to LbOp(4)
-    std::array<QWidget*, PageCount> pages{};       // Pict(0) to Pict(4)
-    ui::ListBox* remedyNames = nullptr;            // LstNom
-    RemedySheet* sheet = nullptr;                  // the full sheet of page 0
-    AboutPage* about = nullptr;
-    browse::KeywordPage* keywordPage = nullptr;
-    browse::SpecialtyPage* specialtyPage = nullptr;
-    wordsearch::WordSearchPage* wordSearchPage = nullptr;
-    QPushButton* quitButton = nullptr;  // CmdQuitter
-    QPushButton* indexButton = nullptr; // CmdIndex
-    QLineEdit* foc = nullptr;           // Foc
-    QTimer* startupTimer = nullptr;     // TimDeb
-
 private:
     void buildSelectors();
-    // Reads both tables, once, keeping the names and words for their lists.
-    void readTables();
     void orderTabs();
-    void onRemedyTimer();
-    void openWebPage();
-    void quit();
+    void onIndexClicked();
+    void onSiteClicked();
+    void onQuitClicked();
 
     ProgramValues m_values;
     std::unique_ptr<refdata::RemedyTable> m_table;
     refdata::KeywordList m_keywords;
     WarningState m_warnings;
-    QString m_lineBreak;
     int m_currentPage = 0;
     bool m_tablesRead = false;
     QStringList m_unlistedNames; // read, not yet in LstNom
     QStringList m_unlistedWords; // read, not yet in LstMC
+
+    std::array<ui::Label*, PageCount> m_selectors{}; // LbOp(0) to LbOp(4)
+    std::array<QWidget*, PageCount> m_pages{};       // Pict(0) to Pict(4)
+    RemedyPage* m_remedyPage = nullptr;
+    browse::KeywordPage* m_keywordPage = nullptr;
+    browse::SpecialtyPage* m_specialtyPage = nullptr;
+    wordsearch::WordSearchPage* m_wordSearchPage = nullptr;
+    AboutPage* m_aboutPage = nullptr;
+    QLineEdit* m_foc = nullptr;       // Foc
+    QWidget* m_indexButton = nullptr; // CmdIndex
+    QWidget* m_quitButton = nullptr;  // CmdQuitter
+    QTimer* m_startupTimer = nullptr; // TimDeb
 };
 
 } // namespace mainwin

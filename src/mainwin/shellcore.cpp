@@ -37,10 +37,15 @@ QString disclaimerText()
     return lines.join(LineBreak);
 }
 
-QString countLine(int count, const QString& secondLine)
+QString countLine(int count, const QString& secondLine, NoneFound none)
 {
-    const QString first = count == 1 ? QStringLiteral("1 remède trouvé")
-                                     : QString::number(count) + QStringLiteral(" remèdes trouvés");
+    QString first;
+    if (count <= 0 && none == NoneFound::InWords)
+        first = u"Aucun remède trouvé"_s;
+    else if (count == 1)
+        first = u"1 remède trouvé"_s;
+    else
+        first = QString::number(count) + u" remèdes trouvés"_s;
     return first + LineBreak + secondLine;
 }
 

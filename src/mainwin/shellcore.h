@@ -20,7 +20,15 @@ QPointF windowPlacement(QSizeF screen, QSizeF window = {WindowWidthTwips, Window
 // The medical disclaimer of the About page, its seven lines joined by CR LF.
 QString disclaimerText();
 
-// "1 remède trouvé" or "N remèdes trouvés", a line break, then `secondLine`.
-QString countLine(int count, const QString& secondLine);
+// How a count line reads when nothing was found.
+enum class NoneFound
+{
+    AsZero,  // "0 remèdes trouvés"
+    InWords, // "Aucun remède trouvé"
+};
+
+// The count line of a search page: "1 remède trouvé" or "N remèdes trouvés",
+// a line break, then `secondLine`.
+QString countLine(int count, const QString& secondLine, NoneFound none = NoneFound::AsZero);
 
 } // namespace mainwin

@@ -2,12 +2,16 @@
 
 #include "ui/focusholder.h"
 #include "ui/fonts.h"
+#include "ui/label.h"
+#include "ui/palette.h"
 #include "ui/twips.h"
 
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QScreen>
 
 namespace mainwin {
@@ -55,36 +59,30 @@ WarningWindow::WarningWindow(WarningState& state, QWidget* parent) : QDialog(par
                    Qt::WindowCloseButtonHint);
     setModal(true);
     setFixedSize(ui::px(6660), ui::px(2460));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    ui::fillBackground(this, ui::colour::White);
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Fra1"));
     panel->setGeometry(ui::twipsRect(1620, -120, 5295, 4935));
-    panel->setAutoFillBackground(true);
-    QPalette pp = panel->palette();
-    pp.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
-    panel->setPalette(pp);
+    ui::fillBackground(panel, ui::colour::Panel);
 
     auto* box = new QFrame(panel);
     box->setGeometry(ui::twipsRect(120, 240, 4815, 1575));
     box->setFrameStyle(QFrame::Box | QFrame::Plain);
-    box->setAutoFillBackground(true);
+    ui::fillBackground(box, ui::colour::White);
     QPalette bp = box->palette();
-    bp.setColor(QPalette::Window, Qt::white);
     bp.setColor(QPalette::WindowText, QColor(0x80, 0x80, 0x80));
     box->setPalette(bp);
 
-    message = new ui::Label(panel, QStringLiteral("LblMsg"));
+    auto* message = new ui::Label(panel, QStringLiteral("LblMsg"));
     message->setGeometry(ui::twipsRect(180, 300, 4665, 1485));
     message->setFont(ui::designFont(ui::Face::Tahoma, 12));
-    message->setTextColor(QColor(0x80, 0x00, 0x00));
+    message->setTextColor(ui::colour::DarkRed);
     message->setBackgroundColor(Qt::white);
     message->setAlignment(Qt::AlignCenter);
 
-    close = new QPushButton(QStringLiteral("  Fermer "), panel);
+    m_close = new QPushButton(QStringLiteral("  Fermer "), panel);
+    QPushButton* close = m_close;
     close->setObjectName(QStringLiteral("CmdFermer"));
     close->setGeometry(ui::twipsRect(1680, 1920, 1695, 465));
     close->setFont(ui::designFont(ui::Face::Tahoma, 9.75, true));
@@ -96,20 +94,20 @@ WarningWindow::WarningWindow(WarningState& state, QWidget* parent) : QDialog(par
     picture->setPixmap(warningSign(ui::px(900)));
     picture->setAccessibleName(QStringLiteral("Attention"));
 
-    silence = new QCheckBox(this);
+    auto* silence = new QCheckBox(this);
     silence->setObjectName(QStringLiteral("ChkMsg"));
     silence->setGeometry(ui::twipsRect(660, 1230, 405, 255));
     silence->setAccessibleName(QStringLiteral("Ne plus afficher les messages d'avertissement"));
     silence->hide();
     connect(silence, &QCheckBox::clicked, this, [this] { m_state.silenced = true; });
 
-    silenceCaption = new ui::Label(this, QStringLiteral("LblOpt"));
+    auto* silenceCaption = new ui::Label(this, QStringLiteral("LblOpt"));
     silenceCaption->setGeometry(ui::twipsRect(60, 1500, 1485, 705));
     silenceCaption->setFont(ui::designFont(ui::Face::Tahoma, 9.75));
     silenceCaption->setTextColor(Qt::black);
     silenceCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    focusHolder = new QPushButton(this);
+    auto* focusHolder = new QPushButton(this);
     focusHolder->setObjectName(QStringLiteral("CmdFoc"));
     focusHolder->setGeometry(ui::twipsRect(7560, 180, 735, 315));
     ui::makeFocusHolder(focusHolder, QStringLiteral("Fermer"));
@@ -134,7 +132,7 @@ WarningWindow::WarningWindow(WarningState& state, QWidget* parent) : QDialog(par
 void WarningWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Cancel)) {
-        close->click();
+        m_close->click();
         return;
     }
     QDialog::keyPressEvent(event);

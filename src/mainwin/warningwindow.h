@@ -1,11 +1,10 @@
 #pragma once
 
-#include "ui/label.h"
-#include "warningstate.h"
+#include "mainwin/warningstate.h"
 
-#include <QCheckBox>
 #include <QDialog>
-#include <QPushButton>
+
+class QPushButton;
 
 #include <functional>
 
@@ -19,12 +18,6 @@ class WarningWindow : public QDialog
 
 public:
     WarningWindow(WarningState& state, QWidget* parent = nullptr);
-
-    ui::Label* message = nullptr;        // LblMsg
-    QCheckBox* silence = nullptr;        // ChkMsg
-    ui::Label* silenceCaption = nullptr; // LblOpt
-    QPushButton* close = nullptr;        // CmdFermer
-    QPushButton* focusHolder = nullptr;  // CmdFoc
 
     // Opens the window modally over `parent` and returns once it is closed.
     static void openModal(WarningState& state, QWidget* parent);
@@ -40,6 +33,7 @@ protected:
 
 private:
     WarningState& m_state;
+    QPushButton* m_close; // CmdFermer
 };
 
 } // namespace mainwin

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <QRect>
 
 namespace ui {
@@ -19,6 +18,11 @@ constexpr int px(int twips)
 constexpr QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(px(left), px(top), px(width), px(height));
+}
+
+constexpr QRect twipsRect(const QRect& twips)
+{
+    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
 }
 
 } // namespace ui

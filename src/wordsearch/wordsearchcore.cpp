@@ -1,10 +1,12 @@
 #include "wordsearchcore.h"
 
+#include "mainwin/shellcore.h"
+
 namespace wordsearch {
 
-namespace {
+using mainwin::LineBreak;
 
-const QString LineBreak = QStringLiteral("\r\n");
+namespace {
 
 QString framed(const QString& word)
 {
@@ -23,15 +25,15 @@ int findFrom(const QString& body, const QString& what, int from)
 // One word's turn: at most five searches, each from one past the offset the
 // previous one left. Returns the offset the last search left (-1 when it
 // found nothing).
-int colourWord(const QString& body, const QString& word, int a, ColouringPlan& plan)
+int colourWord(const QString& body, const QString& word, int a, mainwin::ColouringPlan& plan)
 {
     for (int n = 0; n < OccurrenceLimit; ++n) {
         const int found = findFrom(body, word, a + 1);
         a = found;
         if (found < 0)
             break;
-        const Span hit{found, int(word.size())};
-        plan.lastHit = hit;
+        const mainwin::TextSpan hit{found, int(word.size())};
+        plan.shown = hit;
         if (found > 0)
             plan.red << hit;
     }
@@ -76,28 +78,17 @@ SearchResult searchTwoWords(const refdata::RemedyTable& table, const QString& wo
     return r;
 }
 
-QString countText(int count)
-{
-    QString first;
-    if (count <= 0)
-        first = QStringLiteral("Aucun remède trouvé");
-    else if (count == 1)
-        first = QStringLiteral("1") + QStringLiteral(" remède trouvé");
-    else
-        first = QString::number(count) + QStringLiteral(" remèdes trouvés");
-    return first + LineBreak + QStringLiteral("pour");
-}
-
 QString wordsText(const QString& word1, const QString& word2)
 {
     return word1 + QStringLiteral(" et") + LineBreak + word2;
 }
 
-ColouringPlan colouringPlan(const QString& body, const QString& word1, const QString& word2)
+mainwin::ColouringPlan colouringPlan(const QString& body, const QString& word1,
+                                     const QString& word2)
 {
-    ColouringPlan plan;
-    plan.offsetAfterFirst = colourWord(body, word1, 0, plan);
-    colourWord(body, word2, plan.offsetAfterFirst, plan);
+    mainwin::ColouringPlan plan;
+    const int afterFirst = colourWord(body, word1, 0, plan);
+    colourWord(body, word2, afterFirst, plan);
     return plan;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwin/indications.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
 
@@ -7,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
 
 // The window-free side of the page "Mots-clés": the suggestions under a word
 // field, the search on two words, the texts it writes and which occurrences of
@@ -39,29 +39,11 @@ struct SearchResult
 SearchResult searchTwoWords(const refdata::RemedyTable& table, const QString& word1,
                             const QString& word2);
 
-// The count line: "Aucun remède trouvé", "1 remède trouvé" or "N remèdes
-// trouvés", a line break, then "pour".
-QString countText(int count);
 // The two words as the page shows them: word1 + " et", a line break, word2.
 QString wordsText(const QString& word1, const QString& word2);
 
-// A stretch of the body, as offsets into its text (line breaks count as CR LF).
-struct Span
-{
-    int start = 0;
-    int length = 0;
-    bool operator==(const Span&) const = default;
-};
-
 // Up to this many occurrences of each word turn red.
 constexpr int OccurrenceLimit = 5;
-
-struct ColouringPlan
-{
-    QList<Span> red;             // in the order they are found
-    std::optional<Span> lastHit; // the last occurrence found, which stays selected
-    int offsetAfterFirst = 0;    // where the first word's searches left off
-};
 
 // Which occurrences of the two words turn red in `body`. The search ignores
 // case and matches inside longer words. The first word is searched from
@@ -69,7 +51,7 @@ struct ColouringPlan
 // times; the second word carries on from the offset the first word left: one
 // past its fifth occurrence, or from 0 when its last search found nothing
 // (the offset is then -1). An occurrence at offset 0 is found but never
-// coloured.
-ColouringPlan colouringPlan(const QString& body, const QString& word1, const QString& word2);
+// coloured. The view follows the last occurrence found, coloured or not.
+mainwin::ColouringPlan colouringPlan(const QString& body, const QString& word1, const QString& word2);
 
 } // namespace wordsearch

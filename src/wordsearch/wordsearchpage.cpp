@@ -1,24 +1,29 @@
 #include "wordsearchpage.h"
 
-#include "mainwin/warningwindow.h"
+#include "mainwin/remedysheet.h"
+#include "mainwin/shellcore.h"
+#include "ui/focusholder.h"
 #include "ui/fonts.h"
+#include "ui/label.h"
+#include "ui/palette.h"
+#include "ui/resultspanel.h"
 #include "ui/twips.h"
 #include "wordsearchcore.h"
 
 #include <QEvent>
-#include <QTextCursor>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace wordsearch {
 
 namespace {
 
-ui::Label* text(QWidget* parent, const QString& name, const QString& caption, const QRect& twips)
+void text(QWidget* parent, const QString& name, const QString& caption, const QRect& twips)
 {
     auto* l = new ui::Label(parent, name);
-    l->setGeometry(ui::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    l->setGeometry(ui::twipsRect(twips));
     l->setFont(ui::designFont(ui::Face::Tahoma, 12));
     l->setCaption(caption);
-    return l;
 }
 
 QLineEdit* field(QWidget* parent, const QString& name, const QRect& twips,
@@ -26,7 +31,7 @@ QLineEdit* field(QWidget* parent, const QString& name, const QRect& twips,
 {
     auto* f = new QLineEdit(parent);
     f->setObjectName(name);
-    f->setGeometry(ui::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    f->setGeometry(ui::twipsRect(twips));
     f->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
     f->setAccessibleName(accessible);
     return f;
@@ -35,95 +40,95 @@ QLineEdit* field(QWidget* parent, const QString& name, const QRect& twips,
 ui::ListBox* suggestionList(QWidget* parent, const QString& name, const QString& accessible)
 {
     auto* l = new ui::ListBox(parent, name);
-    l->setGeometry(ui::twipsRect(60, 3510, 5115, 6240));
+    l->setGeometry(ui::twipsRect(QRect(60, 3510, 5115, 6240)));
     l->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
     l->setAccessibleName(accessible);
     return l;
 }
 
-const QColor Red(0xFF, 0x00, 0x00);
-
 } // namespace
 
-WordSearchPage::WordSearchPage(QWidget* container, const mainwin::PageContext& context)
-    : QObject(container), m_container(container), m_context(context)
+WordSearchPage::WordSearchPage(const mainwin::PageContext& context, QWidget* parent)
+    : QWidget(parent), m_context(context)
 {
-    setObjectName(QStringLiteral("WordSearchPage"));
-    sheet = new mainwin::RemedySheet(container, 3);
+    setObjectName(QStringLiteral("Pict(3)"));
+    m_sheet = new mainwin::RemedySheet(3, this);
 
-    text(container, QStringLiteral("LblConsigne1"),
+    text(this, QStringLiteral("LblConsigne1"),
          QStringLiteral("Effectuer une recherche en associant deux symptômes ou mots clés."),
          QRect(60, 60, 5025, 555));
-    text(container, QStringLiteral("LblMot1"), QStringLiteral("mot clé 1"),
-         QRect(60, 1020, 1035, 255));
-    word1 = field(container, QStringLiteral("T1"), QRect(1140, 840, 3195, 465),
-                  QStringLiteral("mot clé 1"));
-    text(container, QStringLiteral("LblMot2"), QStringLiteral("mot clé 2"),
-         QRect(60, 1620, 1035, 255));
-    word2 = field(container, QStringLiteral("T2"), QRect(1140, 1440, 3195, 465),
-                  QStringLiteral("mot clé 2"));
+    text(this, QStringLiteral("LblMot1"), QStringLiteral("mot clé 1"), QRect(60, 1020, 1035, 255));
+    m_words[0] = field(this, QStringLiteral("T1"), QRect(1140, 840, 3195, 465),
+                       QStringLiteral("mot clé 1"));
+    text(this, QStringLiteral("LblMot2"), QStringLiteral("mot clé 2"), QRect(60, 1620, 1035, 255));
+    m_words[1] = field(this, QStringLiteral("T2"), QRect(1140, 1440, 3195, 465),
+                       QStringLiteral("mot clé 2"));
 
-    search = new QPushButton(QStringLiteral("Rechercher"), container);
-    search->setObjectName(QStringLiteral("CmdRechercher"));
-    search->setGeometry(ui::twipsRect(1680, 2220, 2115, 465));
-    search->setFont(ui::designFont(ui::Face::Tahoma, 12, true));
-    search->setEnabled(false);
+    m_search = new QPushButton(QStringLiteral("Rechercher"), this);
+    m_search->setObjectName(QStringLiteral("CmdRechercher"));
+    m_search->setGeometry(ui::twipsRect(QRect(1680, 2220, 2115, 465)));
+    m_search->setFont(ui::designFont(ui::Face::Tahoma, 12, true));
+    m_search->setEnabled(false);
+    ui::pressWithKeys(m_search);
 
-    text(container, QStringLiteral("LblConsigne2"),
+    text(this, QStringLiteral("LblConsigne2"),
          QStringLiteral(
              "Vous pouvez également sélectionner un mot en cliquant dans la liste déroulante "
              "ci-dessous."),
          QRect(60, 2940, 5115, 555));
-    suggestions1 = suggestionList(container, QStringLiteral("Lst1"),
-                                  QStringLiteral("Suggestions pour le mot clé 1"));
-    suggestions2 = suggestionList(container, QStringLiteral("Lst2"),
-                                  QStringLiteral("Suggestions pour le mot clé 2"));
+    m_suggestions[0] = suggestionList(this, QStringLiteral("Lst1"),
+                                      QStringLiteral("Suggestions pour le mot clé 1"));
+    m_suggestions[1] = suggestionList(this, QStringLiteral("Lst2"),
+                                      QStringLiteral("Suggestions pour le mot clé 2"));
 
-    remedies = new ui::ListBox(container, QStringLiteral("LstRecher"));
-    remedies->setGeometry(ui::twipsRect(5220, 660, 4635, 2880));
-    remedies->setFont(ui::designFont(ui::Face::Tahoma, 12));
-    remedies->setStyleSheet(QStringLiteral("QListWidget { background: #F0F0F0; }"));
-    remedies->setAccessibleName(QStringLiteral("Remèdes trouvés"));
-
-    countLine = new ui::Label(container, QStringLiteral("LblResult21"));
-    countLine->setGeometry(ui::twipsRect(9900, 1080, 3795, 735));
-    countLine->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
-    countLine->setBackgroundColor(QColor(0xC0, 0xC0, 0xC0));
-    countLine->setAlignment(Qt::AlignCenter);
-    countLine->exposeValue(QStringLiteral("Résultat"));
-
-    searchedWords = new ui::Label(container, QStringLiteral("LblResult22"));
-    searchedWords->setGeometry(ui::twipsRect(9900, 1860, 3795, 855));
-    searchedWords->setFont(ui::designFont(ui::Face::Tahoma, 14.25, true));
-    searchedWords->setTextColor(QColor(0xFF, 0x80, 0x00));
-    searchedWords->setBackgroundColor(QColor(0xFF, 0xFF, 0xC0));
-    searchedWords->setAlignment(Qt::AlignCenter);
-    searchedWords->exposeValue(QStringLiteral("Mots recherchés"));
+    m_results = new ui::ResultsPanel({QStringLiteral("LstRecher"), QStringLiteral("LblResult21"),
+                                      QStringLiteral("LblResult22"), QStringLiteral("Mots recherchés")},
+                                     855, this);
+    m_results->countLine()->setBackgroundColor(ui::colour::Grey);
+    m_results->searched()->setBackgroundColor(QColor(0xFF, 0xFF, 0xC0));
 
     for (int k : {0, 1}) {
-        wordField(k)->installEventFilter(this);
-        connect(wordField(k), &QLineEdit::textChanged, this, [this, k] { wordChanged(k); });
-        connect(suggestionsOf(k), &ui::ListBox::clicked, this, [this, k] { suggestionPicked(k); });
+        m_words[k]->installEventFilter(this);
+        connect(m_words[k], &QLineEdit::textChanged, this, [this, k] { onWordChanged(k); });
+        connect(m_suggestions[k], &ui::ListBox::clicked, this,
+                [this, k] { onSuggestionClicked(k); });
     }
-    connect(search, &QPushButton::clicked, this, &WordSearchPage::runSearch);
-    connect(remedies, &ui::ListBox::clicked, this, &WordSearchPage::showFound);
-    connect(sheet->timer, &QTimer::timeout, this, &WordSearchPage::deferredStep);
+    connect(m_search, &QPushButton::clicked, this, &WordSearchPage::onSearchClicked);
+    connect(m_results->list(), &ui::ListBox::clicked, this, &WordSearchPage::onRemedyClicked);
+    connect(m_sheet, &mainwin::RemedySheet::deferredStep, this, &WordSearchPage::onDeferredStep);
+}
+
+void WordSearchPage::clearCountLine()
+{
+    m_results->clearCaptions();
+}
+
+QWidget* WordSearchPage::chainTabOrder(QWidget* previous)
+{
+    for (QWidget* next : {static_cast<QWidget*>(m_words[0]), static_cast<QWidget*>(m_words[1]),
+                          static_cast<QWidget*>(m_search), static_cast<QWidget*>(m_suggestions[0]),
+                          static_cast<QWidget*>(m_suggestions[1]),
+                          static_cast<QWidget*>(m_results->list())}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    return m_sheet->chainTabOrder(previous);
 }
 
 bool WordSearchPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn) {
-        if (watched == word1)
-            wordFocused(0);
-        else if (watched == word2)
-            wordFocused(1);
+        if (watched == m_words[0])
+            onWordFocused(0);
+        else if (watched == m_words[1])
+            onWordFocused(1);
     }
-    return QObject::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
-void WordSearchPage::wordChanged(int k)
+void WordSearchPage::onWordChanged(int k)
 {
-    QLineEdit* field = wordField(k);
+    QLineEdit* field = m_words[k];
     const QString lowered = field->text().toLower();
     const bool refreshed = lowered != m_shadow[k];
     if (refreshed) {
@@ -134,13 +139,13 @@ void WordSearchPage::wordChanged(int k)
     // receiving it anew, even when it never lost it.
     field->setFocus();
     if (refreshed)
-        wordFocused(k);
-    search->setEnabled(searchAllowed(word1->text(), word2->text()));
+        onWordFocused(k);
+    m_search->setEnabled(searchAllowed(m_words[0]->text(), m_words[1]->text()));
 }
 
 void WordSearchPage::refreshSuggestions(int k)
 {
-    ui::ListBox* list = suggestionsOf(k);
+    ui::ListBox* list = m_suggestions[k];
     list->hide();
     list->clearEntries();
     if (m_context.words)
@@ -148,65 +153,58 @@ void WordSearchPage::refreshSuggestions(int k)
     list->show();
 }
 
-void WordSearchPage::wordFocused(int k)
+void WordSearchPage::onWordFocused(int k)
 {
-    suggestionsOf(k)->show();
-    suggestionsOf(1 - k)->hide();
+    m_suggestions[k]->show();
+    m_suggestions[1 - k]->hide();
 }
 
-void WordSearchPage::suggestionPicked(int k)
+void WordSearchPage::onSuggestionClicked(int k)
 {
     // Setting the text is a word change when it differs.
-    wordField(k)->setText(suggestionsOf(k)->selectedEntry());
+    m_words[k]->setText(m_suggestions[k]->selectedEntry());
 }
 
-void WordSearchPage::runSearch()
+void WordSearchPage::onSearchClicked()
 {
-    const QString w1 = word1->text();
-    remedies->clearEntries();
-    sheet->body->setText(QString());
-    sheet->warning->setCaption(QString());
-    countLine->setCaption(QString());
-    searchedWords->setCaption(QString());
-    const QString w2 = word2->text();
+    const QString w1 = m_words[0]->text();
+    const QString w2 = m_words[1]->text();
+    m_results->list()->clearEntries();
+    m_sheet->setWarning(QString());
+    m_results->clearCaptions();
 
     const refdata::RemedyTable& table = *m_context.table;
     const SearchResult result = searchTwoWords(table, w1, w2);
-    remedies->addEntries(table.names(result.found));
+    m_results->list()->addEntries(table.names(result.found));
+    m_results->countLine()->setCaption(
+        mainwin::countLine(int(result.found.size()), QStringLiteral("pour"),
+                           mainwin::NoneFound::InWords));
+    m_results->searched()->setCaption(wordsText(w1, w2));
     // The first remedy found, under its bare name; a search never warns.
-    if (!result.found.isEmpty()) {
+    if (result.found.isEmpty()) {
+        m_sheet->clearBody();
+        m_sheet->presentAgain();
+    } else {
         const int first = result.found.first();
-        sheet->fill(table, first, table.latinName[first]);
+        m_sheet->present(table, first, table.latinName[first]);
     }
-    countLine->setCaption(countText(int(result.found.size())));
-    searchedWords->setCaption(wordsText(w1, w2));
-    sheet->formatBody();
-    sheet->timer->start(10);
 }
 
-void WordSearchPage::showFound()
+void WordSearchPage::onRemedyClicked()
 {
-    sheet->showPicked(*m_context.table, remedies->selectedEntry(), *m_context.warnings,
-                      m_context.warnings->pendingWordPages);
+    m_sheet->showPicked(*m_context.table, m_results->list()->selectedEntry(), *m_context.warnings,
+                        m_context.warnings->pendingWordPages);
 }
 
-void WordSearchPage::deferredStep()
+void WordSearchPage::onDeferredStep()
 {
-    sheet->timer->stop();
-    ui::RichTextBox& body = *sheet->body;
-    body.setFocus();
-
-    const ColouringPlan plan = colouringPlan(body.text(), word1->text(), word2->text());
-    for (const Span& s : plan.red)
-        body.setRangeColor(s.start, s.length, Red);
-    // The view follows the last occurrence found.
-    if (plan.lastHit)
-        body.showRange(plan.lastHit->start, plan.lastHit->length);
-
-    remedies->setFocus();
-    mainwin::RemedySheet::openPendingWarning(
-        *m_context.warnings, m_context.warnings->pendingWordPages, m_container->window());
-    search->setEnabled(false);
+    m_sheet->focusBody();
+    m_sheet->colour(colouringPlan(m_sheet->bodyText(), m_words[0]->text(), m_words[1]->text()),
+                    ui::colour::Red);
+    m_results->list()->setFocus();
+    mainwin::RemedySheet::openPendingWarning(*m_context.warnings,
+                                             m_context.warnings->pendingWordPages, window());
+    m_search->setEnabled(false);
 }
 
 } // namespace wordsearch

@@ -1,64 +1,67 @@
 #pragma once
 
 #include "mainwin/pagecontext.h"
-#include "mainwin/remedysheet.h"
-#include "ui/label.h"
-#include "ui/listbox.h"
 
-#include <QLineEdit>
-#include <QPushButton>
+#include <QWidget>
 
 #include <array>
 
+class QLineEdit;
+class QPushButton;
+namespace ui {
+class ListBox;
+class ResultsPanel;
+} // namespace ui
+namespace mainwin {
+class RemedySheet;
+}
+
 namespace wordsearch {
 
-// The page "Mots-clés": two word fields with their suggestions, the search on
-// both words, the remedies found and the page's reduced sheet.
-class WordSearchPage : public QObject
+// The page "Mots-clés", `Pict(3)`: two word fields with their suggestions, the
+// search on both words, the remedies found and the page's reduced sheet.
+class WordSearchPage : public QWidget
 {
     Q_OBJECT
 
 public:
-    WordSearchPage(QWidget* container, const mainwin::PageContext& context);
+    WordSearchPage(const mainwin::PageContext& context, QWidget* parent);
 
-    // The page's handlers; the first word is k = 0, the second k = 1.
-    // A word field's text changed, by typing or from the program.
-    void wordChanged(int k);
-    // A word field received the focus: its suggestions show, the other's hide.
-    void wordFocused(int k);
-    // A suggestion was picked: it becomes the field's text.
-    void suggestionPicked(int k);
-    // "Rechercher": lists the remedies carrying both words, shows the first.
-    void runSearch();
-    // A remedy picked among those found.
-    void showFound();
-    // Ten milliseconds after a remedy is shown: the two words in red, the
-    // focus on the remedies found, the warning window when one is due.
-    void deferredStep();
-
-    // The lower-cased copy of word field k that its suggestions follow.
+    // The lower-cased copy of word field k (0 or 1) that its suggestions follow.
     QString shadow(int k) const { return m_shadow.at(k); }
-
-    QLineEdit* word1 = nullptr;          // T1
-    QLineEdit* word2 = nullptr;          // T2
-    ui::ListBox* suggestions1 = nullptr; // Lst1
-    ui::ListBox* suggestions2 = nullptr; // Lst2
-    QPushButton* search = nullptr;       // CmdRechercher
-    ui::ListBox* remedies = nullptr;     // LstRecher
-    ui::Label* countLine = nullptr;      // LblResult21
-    ui::Label* searchedWords = nullptr;  // LblResult22
-    mainwin::RemedySheet* sheet = nullptr;
+    // Empties the count line and the words searched, as the window's load does.
+    void clearCountLine();
+    // Puts the page's controls after `previous` in the tab order, in reading
+    // order; returns the last.
+    QWidget* chainTabOrder(QWidget* previous);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLineEdit* wordField(int k) const { return k == 0 ? word1 : word2; }
-    ui::ListBox* suggestionsOf(int k) const { return k == 0 ? suggestions1 : suggestions2; }
+    // The page's handlers; the first word is k = 0, the second k = 1.
+    // A word field's text changed, by typing or from the program.
+    void onWordChanged(int k);
+    // A word field received the focus: its suggestions show, the other's hide.
+    void onWordFocused(int k);
+    // A suggestion was picked: it becomes the field's text.
+    void onSuggestionClicked(int k);
+    // "Rechercher": lists the remedies carrying both words, shows the first.
+    void onSearchClicked();
+    // A remedy picked among those found.
+    void onRemedyClicked();
+    // Ten milliseconds after a remedy is shown: the two words in red, the
+    // focus on the remedies found, the warning window when one is due.
+    void onDeferredStep();
+
     void refreshSuggestions(int k);
 
-    QWidget* m_container;
     mainwin::PageContext m_context;
+    mainwin::RemedySheet* m_sheet;
+    std::array<QLineEdit*, 2> m_words{};        // T1, T2
+    std::array<ui::ListBox*, 2> m_suggestions{}; // Lst1, Lst2
+    QPushButton* m_search;
+    ui::ResultsPanel* m_results;
     std::array<QString, 2> m_shadow;
 };
 

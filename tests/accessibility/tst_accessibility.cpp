@@ -113,7 +113,7 @@ private slots:
     {
         QVERIFY(fixture.start());
         WarningWindow::setInterceptor([this](WarningWindow& window) {
-            openings << window.message->caption();
+            openings << named<ui::Label>(&window, u"LblMsg"_s)->caption();
             if (onOpen)
                 std::exchange(onOpen, {})(window);
         });
@@ -332,8 +332,8 @@ private slots:
         onOpen = [&](WarningWindow& window) {
             window.show();
             QVERIFY(QTest::qWaitForWindowActive(&window));
-            QTRY_COMPARE(QApplication::focusWidget(), window.close);
-            QTest::keyClick(window.close, Qt::Key_Escape);
+            QTRY_COMPARE(QApplication::focusWidget(), named(&window, u"CmdFermer"_s));
+            QTest::keyClick(named(&window, u"CmdFermer"_s), Qt::Key_Escape);
             QVERIFY(window.isHidden());
             result = window.result();
         };

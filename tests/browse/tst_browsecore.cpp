@@ -143,15 +143,6 @@ private slots:
         QCOMPARE(remediesInSpecialty(made, u"Système nerveux"_s), (QList<int>{0, 2}));
     }
 
-    void countLines()
-    {
-        QCOMPARE(wordCountLine(1), u"1 remède trouvé\r\npour:"_s);
-        QCOMPARE(wordCountLine(0), u"0 remèdes trouvés\r\npour:"_s);
-        QCOMPARE(wordCountLine(12), u"12 remèdes trouvés\r\npour:"_s);
-        QCOMPARE(specialtyCountLine(1), u"1 remède trouvé\r\ndans la spécialité:"_s);
-        QCOMPARE(specialtyCountLine(88), u"88 remèdes trouvés\r\ndans la spécialité:"_s);
-    }
-
     void colouringPlan()
     {
         QCOMPARE(colouredTerm(u"os"_s), u"osseu"_s);
@@ -160,23 +151,31 @@ private slots:
         QCOMPARE(colouredTerm(u"cou"_s), u"cou"_s);
 
         // Without regard to case, inside longer words, never at offset 0.
+        auto starts = [](const mainwin::ColouringPlan& plan) {
+            QList<int> out;
+            for (const mainwin::TextSpan& s : plan.red)
+                out << s.start;
+            return out;
+        };
         const QString text = u"Cou raide, coups au COU, écoulement."_s;
-        QCOMPARE(browse::colouringPlan(text, u"cou"_s), (QList<int>{11, 20, 26}));
-        QCOMPARE(browse::colouringPlan(text, u"xyz"_s), QList<int>{});
-        QCOMPARE(browse::colouringPlan(text, QString()), QList<int>{});
-        QCOMPARE(browse::colouringPlan(QString(), u"cou"_s), QList<int>{});
-        QCOMPARE(browse::colouringPlan(u"c"_s, u"c"_s), QList<int>{});
+        QCOMPARE(starts(browse::colouringPlan(text, u"cou"_s)), (QList<int>{11, 20, 26}));
+        QCOMPARE(starts(browse::colouringPlan(text, u"xyz"_s)), QList<int>{});
+        QCOMPARE(starts(browse::colouringPlan(text, QString())), QList<int>{});
+        QCOMPARE(starts(browse::colouringPlan(QString(), u"cou"_s)), QList<int>{});
+        QCOMPARE(starts(browse::colouringPlan(u"c"_s, u"c"_s)), QList<int>{});
 
         // Ten at most, each search one character past the previous find.
         QString many;
         for (int k = 0; k < 14; ++k)
             many += u"toux "_s;
-        const QList<int> ten = browse::colouringPlan(many, u"TOUX"_s);
+        const mainwin::ColouringPlan plan = browse::colouringPlan(many, u"TOUX"_s);
+        const QList<int> ten = starts(plan);
+        QCOMPARE(plan.shown, (mainwin::TextSpan{50, 4}));
         QCOMPARE(ten.size(), MaxColoured);
         QCOMPARE(ten.front(), 5);
         QCOMPARE(ten.back(), 50);
-        QCOMPARE(browse::colouringPlan(u"aaaa"_s, u"aa"_s), (QList<int>{1, 2}));
-        QCOMPARE(browse::colouringPlan(many, u"toux"_s, 3), (QList<int>{5, 10, 15}));
+        QCOMPARE(starts(browse::colouringPlan(u"aaaa"_s, u"aa"_s)), (QList<int>{1, 2}));
+        QCOMPARE(starts(browse::colouringPlan(many, u"toux"_s, 3)), (QList<int>{5, 10, 15}));
     }
 };
 

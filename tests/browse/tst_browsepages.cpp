@@ -8,6 +8,7 @@
 #include "mainwindowfixture.h"
 #include "mainwin/warningwindow.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextBlock>
@@ -148,7 +149,7 @@ private slots:
     {
         QCOMPARE(kp.letters[0]->textColor(), QColor(0x40, 0x40, 0x40)); // as designed
         clickLetter(u'E');
-        QCOMPARE(QApplication::focusWidget(), w->foc);
+        QCOMPARE(QApplication::focusWidget(), app.control(u"Foc"_s));
         QCOMPARE(kp.words->entries(), browse::wordsUnderLetter(w->keywords(), u'E'));
         QCOMPARE(kp.words->count(), 52);
         QVERIFY(kp.words->entries().contains(u"éblouissement"_s));
@@ -413,7 +414,7 @@ private slots:
     {
         WarningWindow::setInterceptor([this](WarningWindow& window) {
             openings << testsupport::named<ui::Label>(&window, u"LblMsg"_s)->caption();
-            window.silence->click();
+            testsupport::named<QCheckBox>(&window, u"ChkMsg"_s)->click();
         });
         clickLetter(u'N');
         QVERIFY(pick(kp.words, u"nerf"_s));
@@ -483,13 +484,13 @@ private slots:
         auto* foc = new QLineEdit(&container);
         const PageContext context{table.get(), &words, &state, foc};
         // Each page belongs to its container.
-        new browse::KeywordPage(&container, context);
+        new browse::KeywordPage(context, &container);
         KeywordControls page;
         QVERIFY(page.find(&container));
         page.words->addEntries(words.mid(0, 3));
         QWidget other;
         other.resize(940, 660);
-        new browse::SpecialtyPage(&other, context);
+        new browse::SpecialtyPage(context, &other);
         SpecialtyControls specialties;
         QVERIFY(specialties.find(&other));
         container.show();

@@ -3,6 +3,7 @@
 #include "glossary/indexwindow.h"
 #include "guitest.h"
 #include "ui/fonts.h"
+#include "ui/letterindex.h"
 
 #include <QApplication>
 #include <QFile>
@@ -29,7 +30,7 @@ struct Controls
 {
     QWidget* infoPanel = nullptr;
     ui::RichTextBox* information = nullptr;
-    std::array<ui::Label*, IndexWindow::LetterCount> letters{};
+    std::array<ui::Label*, ui::LetterIndex::LetterCount> letters{};
     ui::ListBox* termList = nullptr;
     ui::Label* definition = nullptr;
     QWidget* rule = nullptr;
@@ -40,7 +41,7 @@ struct Controls
     bool find(const QWidget* window)
     {
         using testsupport::named;
-        for (int k = 1; k <= IndexWindow::LetterCount; ++k) {
+        for (int k = 1; k <= ui::LetterIndex::LetterCount; ++k) {
             letters[k - 1] = named<ui::Label>(window, u"Lab(%1)"_s.arg(k));
             if (!letters[k - 1])
                 return false;
@@ -100,7 +101,7 @@ class TestIndexWindow : public QObject
     }
     void verifyLetters(int markedLetter)
     {
-        for (int k = 1; k <= IndexWindow::LetterCount; ++k) {
+        for (int k = 1; k <= ui::LetterIndex::LetterCount; ++k) {
             const bool empty = k == 10 || k == 23 || k == 24 || k == 25;
             if (k == markedLetter) {
                 QVERIFY2(marked(k), qPrintable(c.letters[k - 1]->caption()));
@@ -175,14 +176,14 @@ private slots:
         for (QWidget* covered :
              {static_cast<QWidget*>(c.letters[0]), static_cast<QWidget*>(c.letters[25]),
               static_cast<QWidget*>(c.termList)})
-            QVERIFY(panel.contains(covered->geometry()));
+            QVERIFY(panel.contains(testsupport::geometryIn(covered, w)));
         QVERIFY(panel.bottom() < c.viewButton->geometry().top());
         QVERIFY(w->rect().contains(c.closeButton->geometry()));
         QVERIFY(!w->rect().intersects(c.foc->geometry()));
         // Two rows of thirteen letters.
-        QCOMPARE(c.letters[0]->geometry(), QRect(16, 12, 23, 23));
-        QCOMPARE(c.letters[12]->geometry(), QRect(352, 12, 23, 23));
-        QCOMPARE(c.letters[13]->geometry(), QRect(16, 40, 23, 23));
+        QCOMPARE(testsupport::geometryIn(c.letters[0], w), QRect(16, 12, 23, 23));
+        QCOMPARE(testsupport::geometryIn(c.letters[12], w), QRect(352, 12, 23, 23));
+        QCOMPARE(testsupport::geometryIn(c.letters[13], w), QRect(16, 40, 23, 23));
         QCOMPARE(c.letters[25]->caption(), u"Z"_s);
         QCOMPARE(c.letters[25]->objectName(), u"Lab(26)"_s);
         QCOMPARE(testsupport::unnamedOrSharedNames(w), QStringList());
@@ -297,7 +298,7 @@ private slots:
         QCOMPARE(c.termList->count(), 57);
         // Every term sits under its letter, and the 22 letters list the whole glossary.
         int total = 0;
-        for (int k = 1; k <= IndexWindow::LetterCount; ++k) {
+        for (int k = 1; k <= ui::LetterIndex::LetterCount; ++k) {
             click(c.letters[k - 1]);
             const QChar l = c.letters[k - 1]->caption().front().toLower();
             for (const QString& term : c.termList->entries())

@@ -8,6 +8,8 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -185,6 +187,9 @@ private slots:
         QCOMPARE(WindowHeightTwips, 10995.0);
         QCOMPARE(countLine(1, u"pour:"_s), u"1 remède trouvé\r\npour:"_s);
         QCOMPARE(countLine(0, u"pour:"_s), u"0 remèdes trouvés\r\npour:"_s);
+        QCOMPARE(countLine(12, u"dans la spécialité:"_s), u"12 remèdes trouvés\r\ndans la spécialité:"_s);
+        QCOMPARE(countLine(0, u"pour"_s, NoneFound::InWords), u"Aucun remède trouvé\r\npour"_s);
+        QCOMPARE(countLine(1, u"pour"_s, NoneFound::InWords), u"1 remède trouvé\r\npour"_s);
     }
 
     void theIndexButtonOpensTheGlossaryBesideTheWindow()

@@ -10,6 +10,11 @@ using namespace Qt::StringLiterals;
 
 namespace testsupport {
 
+QRect geometryIn(const QWidget* control, const QWidget* ancestor)
+{
+    return QRect(control->mapTo(ancestor, QPoint(0, 0)), control->size());
+}
+
 void click(QWidget* widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton);

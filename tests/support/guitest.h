@@ -30,6 +30,9 @@ T* named(const QObject* root, const QString& name)
 // another: "(unnamed)" or the shared name, once for each control.
 QStringList unnamedOrSharedNames(const QWidget* window);
 
+// Where a control stands in one of its ancestors, the window for instance.
+QRect geometryIn(const QWidget* control, const QWidget* ancestor);
+
 // A left click in the middle of a control.
 void click(QWidget* widget);
 

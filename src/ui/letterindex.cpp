@@ -1,0 +1,65 @@
+#include "letterindex.h"
+
+#include "fonts.h"
+#include "palette.h"
+#include "twips.h"
+
+namespace ui {
+
+LetterIndex::LetterIndex(const Look& look, const QString& emptyLetters, QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("LetterIndex"));
+    for (QChar c : emptyLetters)
+        m_empty.insert(c);
+    constexpr int PerRow = LetterCount / 2;
+    const QRect area = twipsRect(QRect(look.left, look.top, look.pitch * (PerRow - 1) + look.size,
+                                       look.rowStep + look.size));
+    setGeometry(area);
+    for (int k = 0; k < LetterCount; ++k) {
+        const QChar letter(u'A' + k);
+        auto* l = new Label(this, QStringLiteral("Lab(%1)").arg(k + 1));
+        // Tab reaches each letter, Enter and Space click it.
+        l->setKeyboardClickable(QAccessible::Button);
+        const QRect twips(look.left + look.pitch * (k % PerRow),
+                          look.top + (k < PerRow ? 0 : look.rowStep), look.size, look.size);
+        l->setGeometry(twipsRect(twips).translated(-area.topLeft()));
+        l->setFont(designFont(Face::Verdana, look.points));
+        l->setBackgroundColor(look.background);
+        l->setTextColor(isEmpty(letter) ? colour::Grey : look.text);
+        l->setAlignment(Qt::AlignCenter);
+        l->setWordWrap(false);
+        l->setCaption(QString(letter));
+        l->setCursor(Qt::PointingHandCursor);
+        connect(l, &Label::clicked, this, [this, letter] { emit letterClicked(letter); });
+        m_letters[k] = l;
+    }
+}
+
+void LetterIndex::choose(QChar letter)
+{
+    for (Label* l : m_letters) {
+        const bool empty = isEmpty(l->caption().front());
+        const bool marked = !empty && l->caption().front() == letter;
+        l->setEmphasis(marked, marked);
+        l->setTextColor(empty ? colour::Grey : marked ? colour::Blue : colour::Black);
+    }
+}
+
+void LetterIndex::setLetterColor(QChar letter, const QColor& colour)
+{
+    const int k = letter.unicode() - u'A';
+    if (k >= 0 && k < LetterCount)
+        m_letters[k]->setTextColor(colour);
+}
+
+QWidget* LetterIndex::chainTabOrder(QWidget* previous)
+{
+    for (Label* l : m_letters) {
+        QWidget::setTabOrder(previous, l);
+        previous = l;
+    }
+    return previous;
+}
+
+} // namespace ui
