@@ -26,7 +26,6 @@ public:
     void setBackgroundColor(const QColor& color);
     // Lets what lies behind show through.
     void setTransparent();
-    bool isTransparent() const { return !autoFillBackground(); }
     void setBordered(bool bordered);
     void setEmphasis(bool bold, bool underline);
     // Makes the font a little smaller, down to three quarters of its size,

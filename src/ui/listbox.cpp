@@ -56,13 +56,6 @@ QString ListBox::selectedEntry() const
     return items.isEmpty() ? QString() : items.first()->text();
 }
 
-void ListBox::selectIndex(int row)
-{
-    m_silent = true;
-    setCurrentRow(row);
-    m_silent = false;
-}
-
 void ListBox::focusInEvent(QFocusEvent* event)
 {
     QListWidget::focusInEvent(event);

@@ -20,8 +20,6 @@ public:
     // The selected entry's position, or -1.
     int selectedIndex() const;
     QString selectedEntry() const;
-    // Selects from code; no click follows.
-    void selectIndex(int row);
 
 signals:
     void clicked(int row);

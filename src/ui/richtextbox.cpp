@@ -82,16 +82,6 @@ int RichTextBox::find(const QString& what, int from)
     return int(found);
 }
 
-int RichTextBox::selectionStart() const
-{
-    return toOffset(textCursor().selectionStart());
-}
-
-int RichTextBox::selectionLength() const
-{
-    return toOffset(textCursor().selectionEnd()) - toOffset(textCursor().selectionStart());
-}
-
 QTextCursor RichTextBox::cursorOver(int start, int length) const
 {
     QTextCursor c(document());
@@ -120,20 +110,6 @@ void RichTextBox::showRange(int start, int length)
     QTextCursor c = cursorOver(start, length);
     c.clearSelection();
     setTextCursor(c);
-}
-
-void RichTextBox::setSelectionColor(const QColor& color)
-{
-    QTextCharFormat f;
-    f.setForeground(color);
-    textCursor().mergeCharFormat(f);
-}
-
-void RichTextBox::setSelectionEmphasis(bool on)
-{
-    QTextCharFormat f;
-    f.setFontWeight(on ? QFont::Bold : QFont::Normal);
-    textCursor().mergeCharFormat(f);
 }
 
 bool RichTextBox::loadDocument(const QString& startFolder, const QString& name)

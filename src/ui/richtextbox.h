@@ -27,10 +27,6 @@ public:
     // the selection alone.
     int find(const QString& what, int from = 0);
 
-    // The current selection, as offsets into text().
-    int selectionStart() const;
-    int selectionLength() const;
-
     // Colours and emphasises a stretch given as offsets into text(), leaving
     // the selection alone.
     void formatRange(int start, int length, const QColor& color, bool emphasis);
@@ -40,10 +36,6 @@ public:
     // Brings a stretch into view with the caret just after it and nothing
     // selected, so that its colour shows as it is.
     void showRange(int start, int length);
-
-    void setSelectionColor(const QColor& color);
-    // The heading emphasis: bold.
-    void setSelectionEmphasis(bool on);
 
     // Loads the rich-text document `name` from the start folder, or else from
     // the installed copy's folder (see ui::readDocument()); a document that

@@ -1,0 +1,69 @@
+// The rich-text box's offsets: a line break counts as CR LF in every offset it
+// takes or gives, whatever the document counts.
+#include "guitest.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestRichTextBox : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lineBreaksCountAsTwoCharacters()
+    {
+        ui::RichTextBox box;
+        box.setText(u"ab\r\ncd\ref\ngh"_s);
+        // Every spelling of a break is kept as CR LF.
+        QCOMPARE(box.text(), u"ab\r\ncd\r\nef\r\ngh"_s);
+        QCOMPARE(box.document()->blockCount(), 4);
+        // "c" stands at offset 4 and at document position 3.
+        QCOMPARE(box.toPosition(4), 3);
+        QCOMPARE(box.toOffset(3), 4);
+        for (int offset : {0, 1, 4, 8, 12, 14})
+            QCOMPARE(box.toOffset(box.toPosition(offset)), offset);
+    }
+
+    void findSearchesFromAnOffsetWithoutRegardToCase()
+    {
+        ui::RichTextBox box;
+        box.setText(u"Toux\r\nla toux, TOUX"_s);
+        QCOMPARE(box.find(u"toux"_s), 0);
+        QCOMPARE(box.find(u"toux"_s, 1), 9);
+        QCOMPARE(box.textCursor().selectedText(), u"toux"_s);
+        QCOMPARE(box.find(u"toux"_s, 10), 15);
+        QCOMPARE(box.find(u"toux"_s, 16), -1);
+        QCOMPARE(box.textCursor().selectedText(), u"TOUX"_s); // a miss leaves the selection
+        QCOMPARE(box.find(QString()), -1);
+        QCOMPARE(box.find(u"toux"_s, -1), -1);
+        QCOMPARE(box.find(u"toux"_s, 99), -1);
+    }
+
+    void rangesAcrossLineBreaksLookAsAsked()
+    {
+        ui::RichTextBox box;
+        box.setText(u"un\r\n\r\ndeux trois"_s);
+        const QColor red(0xFF, 0x00, 0x00);
+        box.formatRange(1, 7, red, true); // "n", two breaks, "de"
+        for (int offset : {1, 6, 7}) {
+            QCOMPARE(testsupport::formatAt(&box, offset).foreground().color(), red);
+            QCOMPARE(testsupport::formatAt(&box, offset).fontWeight(), int(QFont::Bold));
+        }
+        QVERIFY(testsupport::formatAt(&box, 0).fontWeight() != QFont::Bold);
+        QVERIFY(testsupport::formatAt(&box, 8).fontWeight() != QFont::Bold);
+        // Colouring keeps the emphasis; showing leaves nothing selected.
+        box.setRangeColor(7, 4, Qt::blue);
+        QCOMPARE(testsupport::formatAt(&box, 7).fontWeight(), int(QFont::Bold));
+        QCOMPARE(testsupport::formatAt(&box, 9).foreground().color(), QColor(Qt::blue));
+        box.showRange(7, 4);
+        QVERIFY(!box.textCursor().hasSelection());
+        QCOMPARE(box.toOffset(box.textCursor().position()), 11);
+        // New text clears every look.
+        box.setText(box.text());
+        QVERIFY(testsupport::formatAt(&box, 6).fontWeight() != QFont::Bold);
+    }
+};
+
+QTEST_MAIN(TestRichTextBox)
+#include "tst_richtextbox.moc"
