@@ -4,8 +4,8 @@
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
 #include "refdata/resources.h"
+#include "datafacts.h"
 
-#include <QFile>
 #include <QSet>
 #include <QTest>
 
@@ -14,6 +14,8 @@
 using namespace Qt::StringLiterals;
 
 using namespace refdata;
+using testsupport::dictionaryKey;
+using testsupport::fileBytes;
 
 namespace {
 
@@ -69,26 +71,6 @@ const QList<QPair<QString, int>> SpecialtyCounts = {{u"Addictologie"_s, 1},
                                                     {u"Traumatologie"_s, 4},
                                                     {u"Urologie"_s, 28},
                                                     {u"Vénérologie"_s, 1}};
-
-// French dictionary order: accents and hyphens are ignored, ligatures read as two letters.
-QString dictionaryKey(const QString& word)
-{
-    QString s = word;
-    s.replace(u"œ"_s, u"oe"_s).replace(u"Œ"_s, u"OE"_s).replace(u"æ"_s, u"ae"_s).remove(u'-');
-    s = s.normalized(QString::NormalizationForm_D);
-    QString key;
-    for (QChar c : s) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            key += c.toLower();
-    }
-    return key;
-}
-
-QByteArray fileBytes(const QString& name)
-{
-    QFile f(QStringLiteral(VITRALIS_DATA_DIR "/") + name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 } // namespace
 
