@@ -8,6 +8,9 @@
 #include "ui/richtextbox.h"
 #include "ui/twips.h"
 
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
 #include <QPushButton>
 
 namespace mainwin {
@@ -40,6 +43,13 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
         label(this, QStringLiteral("LblAproposDu"), QStringLiteral("A propos du"),
               QRect(2160, 270, 0, 0), ui::designFont(ui::Face::Tahoma, 12, true), Orange);
     aboutOf->adjustSize();
+    // The program's icon, in the empty start of the title row just before
+    // "A propos du"; shown once the application has one.
+    m_icon = new QLabel(this);
+    m_icon->setObjectName(QStringLiteral("ImgIcone"));
+    m_icon->setGeometry(ui::twipsRect(1680, 150, 405, 405));
+    m_icon->setAccessibleName(QStringLiteral("Icône de Vitralis"));
+    m_icon->hide();
 
     m_disclaimer = label(this, QStringLiteral("Lb(1)"), QString(), QRect(60, 750, 13815, 2445),
                        ui::designFont(ui::Face::Tahoma, 14.25), DarkGrey);
@@ -96,6 +106,11 @@ void AboutPage::load(const QString& version, const QString& startFolder)
     m_version->setCaption(version);
     m_licence->loadDocument(startFolder, QStringLiteral("Licencebis.rtf"));
     m_disclaimer->setCaption(disclaimerText());
+    const QIcon icon = QGuiApplication::windowIcon();
+    if (!icon.isNull()) {
+        m_icon->setPixmap(icon.pixmap(m_icon->size(), m_icon->devicePixelRatioF()));
+        m_icon->show();
+    }
 }
 
 QWidget* AboutPage::chainTabOrder(QWidget* previous)

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QPushButton;
 namespace ui {
 class Label;
@@ -10,7 +11,7 @@ class RichTextBox;
 
 namespace mainwin {
 
-// The page "A propos", `Pict(4)`: title, medical disclaimer, version, the
+// The page "A propos", `Pict(4)`: the program's icon, title, medical disclaimer, version, the
 // licence document and a short description of the program.
 class AboutPage : public QWidget
 {
@@ -32,6 +33,7 @@ signals:
     void siteClicked();
 
 private:
+    QLabel* m_icon = nullptr;          // ImgIcone
     ui::Label* m_disclaimer = nullptr; // Lb(1)
     ui::Label* m_version = nullptr;    // LblVersion
     ui::RichTextBox* m_licence = nullptr; // Rtb1

@@ -1,8 +1,10 @@
 // The program on a Linux desktop: Qt's own texts in French, and the menu entry
 // and AppStream data that the desktop's tools accept.
+#include "mainwin/aboutpage.h"
 #include "startup/desktop.h"
 #include "ui/richtextbox.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -83,6 +85,18 @@ private slots:
         QCOMPARE(entry.value(u"StartupWMClass"_s).toString(), startup::AppName);
         QCOMPARE(entry.value(u"Icon"_s).toString(), startup::AppId);
         VALIDATE("desktop-file-validate", QStringList{path});
+    }
+
+    // The icon drawn for the desktop is the window's, and the About page shows it.
+    void theIconIsShown()
+    {
+        startup::setUpApplication();
+        QVERIFY(!QGuiApplication::windowIcon().isNull());
+        mainwin::AboutPage page(nullptr);
+        page.load(u"1.0"_s, QString());
+        auto* icon = page.findChild<QLabel*>(u"ImgIcone"_s);
+        QVERIFY(icon && !icon->isHidden());
+        QCOMPARE(icon->pixmap().deviceIndependentSize().toSize(), icon->size());
     }
 
     void metainfoIsValid()

@@ -2,6 +2,7 @@
 //   vitralis_screenshots OUTPUT_FOLDER
 // Run it in the folder that holds the two documents, on a real display (for
 // instance under Xvfb at 96 dpi).
+#include "startup/desktop.h"
 #include "startup/startup.h"
 #include "ui/fonts.h"
 
@@ -13,6 +14,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    startup::setUpApplication();
     ui::installFonts();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(out);
