@@ -187,9 +187,12 @@ void RemedySheet::layOutAndArm(const QString& text)
 {
     // The final text and its looks, set once.
     const FormattedText f = formatIndications(text);
-    m_body->setText(f.text);
-    for (const FormatRange& r : f.ranges)
-        m_body->formatRange(r.start, r.length, r.color, r.emphasis);
+    {
+        const ui::RichTextBox::OneLayout once(*m_body);
+        m_body->setText(f.text);
+        for (const FormatRange& r : f.ranges)
+            m_body->formatRange(r.start, r.length, r.color, r.emphasis);
+    }
     m_timer->start(10);
 }
 
@@ -262,8 +265,11 @@ void RemedySheet::focusBody()
 
 void RemedySheet::colour(const ColouringPlan& plan, const QColor& colour)
 {
-    for (const TextSpan& s : plan.red)
-        m_body->setRangeColor(s.start, s.length, colour);
+    {
+        const ui::RichTextBox::OneLayout once(*m_body);
+        for (const TextSpan& s : plan.red)
+            m_body->setRangeColor(s.start, s.length, colour);
+    }
     if (plan.shown)
         m_body->showRange(plan.shown->start, plan.shown->length);
 }

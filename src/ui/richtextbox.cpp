@@ -3,7 +3,6 @@
 #include "rtfreader.h"
 
 #include <QTextBlock>
-#include <QTextCursor>
 
 namespace ui {
 
@@ -20,6 +19,16 @@ RichTextBox::RichTextBox(QWidget* parent, const QString& name) : QTextEdit(paren
     setAcceptRichText(false);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setUndoRedoEnabled(false);
+}
+
+RichTextBox::OneLayout::OneLayout(RichTextBox& box) : m_edit(box.document())
+{
+    m_edit.beginEditBlock();
+}
+
+RichTextBox::OneLayout::~OneLayout()
+{
+    m_edit.endEditBlock();
 }
 
 void RichTextBox::setText(const QString& text)

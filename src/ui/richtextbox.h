@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QTextCursor>
 #include <QTextEdit>
 
 namespace ui {
@@ -15,6 +16,20 @@ class RichTextBox : public QTextEdit
 
 public:
     explicit RichTextBox(QWidget* parent = nullptr, const QString& name = {});
+
+    // While one lives, the box's changes wait: a new text and the looks of its
+    // stretches are laid out once, when it goes.
+    class OneLayout
+    {
+    public:
+        explicit OneLayout(RichTextBox& box);
+        ~OneLayout();
+        OneLayout(const OneLayout&) = delete;
+        OneLayout& operator=(const OneLayout&) = delete;
+
+    private:
+        QTextCursor m_edit;
+    };
 
     // The whole text, line breaks as CR LF.
     QString text() const { return m_text; }

@@ -2,6 +2,7 @@
 // takes or gives, whatever the document counts.
 #include "guitest.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -62,6 +63,24 @@ private slots:
         // New text clears every look.
         box.setText(box.text());
         QVERIFY(testsupport::formatAt(&box, 6).fontWeight() != QFont::Bold);
+    }
+
+    // A new text and its looks reach the layout as one change.
+    void oneLayoutHoldsTheChangesBackUntilItGoes()
+    {
+        ui::RichTextBox box;
+        box.setText(u"old"_s);
+        QSignalSpy changes(box.document(), &QTextDocument::contentsChange);
+        {
+            const ui::RichTextBox::OneLayout once(box);
+            box.setText(u"un\r\ndeux"_s);
+            box.formatRange(4, 4, Qt::red, true);
+            box.setRangeColor(0, 2, Qt::blue);
+            QCOMPARE(changes.size(), 1); // the old text's removal only
+        }
+        QCOMPARE(changes.size(), 2);
+        QCOMPARE(testsupport::formatAt(&box, 5).fontWeight(), int(QFont::Bold));
+        QCOMPARE(testsupport::formatAt(&box, 1).foreground().color(), QColor(Qt::blue));
     }
 };
 
