@@ -22,7 +22,7 @@ KeywordPage::KeywordPage(const mainwin::PageContext& context, QWidget* parent)
 
     m_letters = new ui::LetterIndex(
         {300, 30, 360, 360, 315, 12, ui::colour::Panel, ui::colour::DarkGrey}, EmptyLetters, this);
-    m_letters->setLetterColor(u'Z', ui::colour::Black);
+    m_letters->setLetterColour(u'Z', ui::colour::Black);
 
     m_words = new ui::ListBox(this, QStringLiteral("LstMC"));
     m_words->setGeometry(ui::twipsRect(QRect(60, 720, 5115, 9000)));

@@ -103,8 +103,8 @@ IndexWindow::IndexWindow(const QString& startFolder, QWidget* mainWindow)
     m_definition = new ui::Label(m_glossaryView, QStringLiteral("LblDef"));
     m_definition->setGeometry(ui::twipsRect(300, 7320, 7035, 1410));
     m_definition->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
-    m_definition->setTextColor(DarkRed);
-    m_definition->setBackgroundColor(Qt::white);
+    m_definition->setTextColour(DarkRed);
+    m_definition->setBackgroundColour(Qt::white);
     m_definition->setWordWrap(true);
     m_definition->exposeValue(QStringLiteral("Définition"));
 

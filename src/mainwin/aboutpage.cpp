@@ -25,7 +25,7 @@ ui::Label* label(QWidget* parent, const QString& name, const QString& caption, c
     auto* l = new ui::Label(parent, name);
     l->setGeometry(ui::twipsRect(twips));
     l->setFont(font);
-    l->setTextColor(colour);
+    l->setTextColour(colour);
     l->setWordWrap(false);
     l->setCaption(caption);
     return l;
@@ -53,7 +53,7 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
 
     m_disclaimer = label(this, QStringLiteral("Lb(1)"), QString(), QRect(60, 750, 13815, 2445),
                        ui::designFont(ui::Face::Tahoma, 14.25), DarkGrey);
-    m_disclaimer->setBackgroundColor(Panel);
+    m_disclaimer->setBackgroundColour(Panel);
     m_disclaimer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     m_version = label(this, QStringLiteral("LblVersion"), QString(), QRect(9780, 3360, 675, 345),
@@ -89,7 +89,7 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
             "branche "
             "médicale ainsi que par mots clés."),
         QRect(9120, 4470, 4605, 2985), text, Black);
-    description->setBackgroundColor(White);
+    description->setBackgroundColour(White);
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignCenter);
 
@@ -122,7 +122,7 @@ QWidget* AboutPage::chainTabOrder(QWidget* previous)
 
 void AboutPage::prepare()
 {
-    m_version->setBackgroundColor(Panel);
+    m_version->setBackgroundColour(Panel);
 }
 
 } // namespace mainwin

@@ -95,7 +95,7 @@ FormattedText formatIndications(const QString& text)
         const QString& h = emphasisOrder()[k];
         const qsizetype f = find(h, lowerEmphasis[k]);
         if (f >= 0)
-            out.ranges.append({int(f), int(h.size()), HeadingColor, true});
+            out.ranges.append({int(f), int(h.size()), HeadingColour, true});
     }
     return out;
 }

@@ -14,7 +14,7 @@ const QStringList& headingList();
 // The same headings in the order they are emphasised.
 const QStringList& emphasisOrder();
 
-inline const QColor HeadingColor(0x80, 0x00, 0x00);
+inline const QColor HeadingColour(0x80, 0x00, 0x00);
 
 // A stretch of the body, as offsets into its text (a line break counts as
 // its two characters CR LF), with the look it takes.
@@ -22,7 +22,7 @@ struct FormatRange
 {
     int start = 0;
     int length = 0;
-    QColor color;
+    QColor colour;
     bool emphasis = false;
     bool operator==(const FormatRange&) const = default;
 };

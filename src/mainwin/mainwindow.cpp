@@ -169,7 +169,7 @@ void MainWindow::buildSelectors()
         s->setToolTip(QString::fromUtf8(Hints[k]));
         s->setAlignment(Qt::AlignCenter);
         s->setWordWrap(false);
-        s->setTextColor(k == 0 ? Yellow : Grey);
+        s->setTextColour(k == 0 ? Yellow : Grey);
         s->setCursor(Qt::PointingHandCursor);
         connect(s, &ui::Label::clicked, this, [this, k] { showPage(k); });
         m_selectors[k] = s;
@@ -236,16 +236,16 @@ void MainWindow::showPage(int k)
     for (int p = 0; p < PageCount; ++p) {
         m_pages[p]->hide();
         m_pages[p]->setEnabled(false);
-        m_selectors[p]->setTextColor(Grey);
+        m_selectors[p]->setTextColour(Grey);
     }
     m_pages[k]->show();
     m_pages[k]->setEnabled(true);
-    m_selectors[k]->setTextColor(Yellow);
+    m_selectors[k]->setTextColour(Yellow);
     m_selectors[k]->raise();
     m_currentPage = k;
     // Each search page hands the focus to its list or field; "A propos" keeps it where it is.
     if (k == PageCount - 1)
-        m_selectors[k]->setTextColor(Pink);
+        m_selectors[k]->setTextColour(Pink);
     else
         m_pages[k]->findChild<QWidget*>(QString::fromLatin1(FocusOf[k]))->setFocus();
 }

@@ -53,8 +53,8 @@ RemedySheet::RemedySheet(int page, QWidget* parent) : QWidget(parent), m_page(pa
     m_name->setGeometry(full ? place(QRect(5250, 180, 6045, 405))
                              : place(QRect(5205, 180, 6135, 405)));
     m_name->setFont(ui::designFont(ui::Face::MsSansSerif, 15, true));
-    m_name->setTextColor(Blue);
-    m_name->setBackgroundColor(White);
+    m_name->setTextColour(Blue);
+    m_name->setBackgroundColour(White);
     m_name->setAlignment(Qt::AlignCenter);
     m_name->setWordWrap(false);
     m_name->setBordered(true);
@@ -135,8 +135,8 @@ ui::Label* RemedySheet::caption(const char* name, const QString& text, const QRe
     auto* l = new ui::Label(this, suffixed(name, m_page));
     l->setGeometry(place(twips));
     l->setFont(ui::designFont(ui::Face::Tahoma, points, false, true));
-    l->setTextColor(DarkGrey);
-    l->setBackgroundColor(Panel);
+    l->setTextColour(DarkGrey);
+    l->setBackgroundColour(Panel);
     l->setWordWrap(false);
     l->setCaption(text);
     if (!hint.isEmpty())
@@ -154,8 +154,8 @@ ui::Label* RemedySheet::valueLabel(const QString& name, const QString& what, con
     l->exposeValue(what);
     l->setGeometry(place(twips));
     l->setFont(ui::designFont(ui::Face::Tahoma, points, bold));
-    l->setTextColor(text);
-    l->setBackgroundColor(background);
+    l->setTextColour(text);
+    l->setBackgroundColour(background);
     l->setBordered(true);
     return l;
 }
@@ -191,7 +191,7 @@ void RemedySheet::layOutAndArm(const QString& text)
         const ui::RichTextBox::OneLayout once(*m_body);
         m_body->setText(f.text);
         for (const FormatRange& r : f.ranges)
-            m_body->formatRange(r.start, r.length, r.color, r.emphasis);
+            m_body->formatRange(r.start, r.length, r.colour, r.emphasis);
     }
     m_timer->start(10);
 }
@@ -268,7 +268,7 @@ void RemedySheet::colour(const ColouringPlan& plan, const QColor& colour)
     {
         const ui::RichTextBox::OneLayout once(*m_body);
         for (const TextSpan& s : plan.red)
-            m_body->setRangeColor(s.start, s.length, colour);
+            m_body->setRangeColour(s.start, s.length, colour);
     }
     if (plan.shown)
         m_body->showRange(plan.shown->start, plan.shown->length);

@@ -77,8 +77,8 @@ WarningWindow::WarningWindow(WarningState& state, QWidget* parent) : QDialog(par
     auto* message = new ui::Label(panel, QStringLiteral("LblMsg"));
     message->setGeometry(ui::twipsRect(180, 300, 4665, 1485));
     message->setFont(ui::designFont(ui::Face::Tahoma, 12));
-    message->setTextColor(ui::colour::DarkRed);
-    message->setBackgroundColor(Qt::white);
+    message->setTextColour(ui::colour::DarkRed);
+    message->setBackgroundColour(Qt::white);
     message->setAlignment(Qt::AlignCenter);
 
     m_close = new QPushButton(QStringLiteral("  Fermer "), panel);
@@ -104,7 +104,7 @@ WarningWindow::WarningWindow(WarningState& state, QWidget* parent) : QDialog(par
     auto* silenceCaption = new ui::Label(this, QStringLiteral("LblOpt"));
     silenceCaption->setGeometry(ui::twipsRect(60, 1500, 1485, 705));
     silenceCaption->setFont(ui::designFont(ui::Face::Tahoma, 9.75));
-    silenceCaption->setTextColor(Qt::black);
+    silenceCaption->setTextColour(Qt::black);
     silenceCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     auto* focusHolder = new QPushButton(this);

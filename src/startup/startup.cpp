@@ -15,11 +15,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#ifndef VITRALIS_WEB_PAGE
-#define VITRALIS_WEB_PAGE "https://vitralis.example.org/"
-#endif
-
 namespace startup {
+
+const QString VersionText = QStringLiteral(VITRALIS_VERSION);
 
 namespace {
 

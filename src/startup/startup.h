@@ -9,7 +9,8 @@
 
 namespace startup {
 
-inline const QString VersionText = QStringLiteral("1.40");
+// The version the About page shows: the project's, "1.40".
+extern const QString VersionText;
 
 // The working folder with exactly one separator at its end; a folder that
 // already ends with one, such as the root, is kept as it is.

@@ -113,28 +113,28 @@ void Label::describeValue()
 #endif
 }
 
-QColor Label::textColor() const
+QColor Label::textColour() const
 {
     return palette().color(QPalette::WindowText);
 }
 
-void Label::setTextColor(const QColor& color)
+void Label::setTextColour(const QColor& colour)
 {
     QPalette p = palette();
-    p.setColor(QPalette::WindowText, color);
-    p.setColor(QPalette::Text, color);
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::Text, colour);
     setPalette(p);
 }
 
-QColor Label::backgroundColor() const
+QColor Label::backgroundColour() const
 {
     return palette().color(QPalette::Window);
 }
 
-void Label::setBackgroundColor(const QColor& color)
+void Label::setBackgroundColour(const QColor& colour)
 {
     QPalette p = palette();
-    p.setColor(QPalette::Window, color);
+    p.setColor(QPalette::Window, colour);
     setPalette(p);
     setAutoFillBackground(true);
 }
@@ -218,7 +218,7 @@ void Label::paintEvent(QPaintEvent* event)
     QStyleOptionFocusRect mark;
     mark.initFrom(this);
     mark.rect = contentsRect().adjusted(1, 1, -1, -1);
-    mark.backgroundColor = backgroundColor();
+    mark.backgroundColor = backgroundColour();
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &mark, &p, this);
 }
 

@@ -20,10 +20,10 @@ public:
     QString caption() const { return m_caption; }
     void setCaption(const QString& caption);
 
-    QColor textColor() const;
-    void setTextColor(const QColor& color);
-    QColor backgroundColor() const;
-    void setBackgroundColor(const QColor& color);
+    QColor textColour() const;
+    void setTextColour(const QColor& colour);
+    QColor backgroundColour() const;
+    void setBackgroundColour(const QColor& colour);
     // Lets what lies behind show through.
     void setTransparent();
     void setBordered(bool bordered);

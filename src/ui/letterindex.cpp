@@ -25,8 +25,8 @@ LetterIndex::LetterIndex(const Look& look, const QString& emptyLetters, QWidget*
                           look.top + (k < PerRow ? 0 : look.rowStep), look.size, look.size);
         l->setGeometry(twipsRect(twips).translated(-area.topLeft()));
         l->setFont(designFont(Face::Verdana, look.points));
-        l->setBackgroundColor(look.background);
-        l->setTextColor(isEmpty(letter) ? colour::Grey : look.text);
+        l->setBackgroundColour(look.background);
+        l->setTextColour(isEmpty(letter) ? colour::Grey : look.text);
         l->setAlignment(Qt::AlignCenter);
         l->setWordWrap(false);
         l->setCaption(QString(letter));
@@ -42,15 +42,15 @@ void LetterIndex::choose(QChar letter)
         const bool empty = isEmpty(l->caption().front());
         const bool marked = !empty && l->caption().front() == letter;
         l->setEmphasis(marked, marked);
-        l->setTextColor(empty ? colour::Grey : marked ? colour::Blue : colour::Black);
+        l->setTextColour(empty ? colour::Grey : marked ? colour::Blue : colour::Black);
     }
 }
 
-void LetterIndex::setLetterColor(QChar letter, const QColor& colour)
+void LetterIndex::setLetterColour(QChar letter, const QColor& colour)
 {
     const int k = letter.unicode() - u'A';
     if (k >= 0 && k < LetterCount)
-        m_letters[k]->setTextColor(colour);
+        m_letters[k]->setTextColour(colour);
 }
 
 QWidget* LetterIndex::chainTabOrder(QWidget* previous)

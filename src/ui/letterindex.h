@@ -40,7 +40,7 @@ public:
     // and plain, the empty ones grey, the chosen one marked unless it is empty.
     void choose(QChar letter);
     bool isEmpty(QChar letter) const { return m_empty.contains(letter); }
-    void setLetterColor(QChar letter, const QColor& colour);
+    void setLetterColour(QChar letter, const QColor& colour);
     // Puts the letters, A to Z, after `previous` in the tab order; returns Z.
     QWidget* chainTabOrder(QWidget* previous);
 

@@ -31,7 +31,7 @@ ResultsPanel::ResultsPanel(const Names& names, int searchedHeight, QWidget* pare
     m_searched = new Label(this, names.searched);
     place(m_searched, QRect(9900, 1860, 3795, searchedHeight));
     m_searched->setFont(designFont(Face::Tahoma, 14.25, true));
-    m_searched->setTextColor(colour::Orange);
+    m_searched->setTextColour(colour::Orange);
     m_searched->setAlignment(Qt::AlignCenter);
     m_searched->exposeValue(names.searchedWhat);
 }

@@ -99,18 +99,18 @@ QTextCursor RichTextBox::cursorOver(int start, int length) const
     return c;
 }
 
-void RichTextBox::formatRange(int start, int length, const QColor& color, bool emphasis)
+void RichTextBox::formatRange(int start, int length, const QColor& colour, bool emphasis)
 {
     QTextCharFormat f;
-    f.setForeground(color);
+    f.setForeground(colour);
     f.setFontWeight(emphasis ? QFont::Bold : QFont::Normal);
     cursorOver(start, length).mergeCharFormat(f);
 }
 
-void RichTextBox::setRangeColor(int start, int length, const QColor& color)
+void RichTextBox::setRangeColour(int start, int length, const QColor& colour)
 {
     QTextCharFormat f;
-    f.setForeground(color);
+    f.setForeground(colour);
     cursorOver(start, length).mergeCharFormat(f);
 }
 

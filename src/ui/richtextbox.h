@@ -44,10 +44,10 @@ public:
 
     // Colours and emphasises a stretch given as offsets into text(), leaving
     // the selection alone.
-    void formatRange(int start, int length, const QColor& color, bool emphasis);
+    void formatRange(int start, int length, const QColor& colour, bool emphasis);
 
     // Colours a stretch, keeping its other attributes.
-    void setRangeColor(int start, int length, const QColor& color);
+    void setRangeColour(int start, int length, const QColor& colour);
     // Brings a stretch into view with the caret just after it and nothing
     // selected, so that its colour shows as it is.
     void showRange(int start, int length);

@@ -84,8 +84,8 @@ WordSearchPage::WordSearchPage(const mainwin::PageContext& context, QWidget* par
     m_results = new ui::ResultsPanel({QStringLiteral("LstRecher"), QStringLiteral("LblResult21"),
                                       QStringLiteral("LblResult22"), QStringLiteral("Mots recherchés")},
                                      855, this);
-    m_results->countLine()->setBackgroundColor(ui::colour::Grey);
-    m_results->searched()->setBackgroundColor(QColor(0xFF, 0xFF, 0xC0));
+    m_results->countLine()->setBackgroundColour(ui::colour::Grey);
+    m_results->searched()->setBackgroundColour(QColor(0xFF, 0xFF, 0xC0));
 
     for (int k : {0, 1}) {
         m_words[k]->installEventFilter(this);

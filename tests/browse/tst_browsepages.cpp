@@ -147,7 +147,7 @@ private slots:
 
     void lettersMarkOneAndListItsWords()
     {
-        QCOMPARE(kp.letters[0]->textColor(), QColor(0x40, 0x40, 0x40)); // as designed
+        QCOMPARE(kp.letters[0]->textColour(), QColor(0x40, 0x40, 0x40)); // as designed
         clickLetter(u'E');
         QCOMPARE(QApplication::focusWidget(), app.control(u"Foc"_s));
         QCOMPARE(kp.words->entries(), browse::wordsUnderLetter(w->keywords(), u'E'));
@@ -155,14 +155,14 @@ private slots:
         QVERIFY(kp.words->entries().contains(u"éblouissement"_s));
         const ui::Label* e = kp.letters[4];
         QVERIFY(e->font().bold() && e->font().underline());
-        QCOMPARE(e->textColor(), Blue);
+        QCOMPARE(e->textColour(), Blue);
         for (int k = 1; k <= 26; ++k) {
             if (k == 5)
                 continue;
             const ui::Label* l = kp.letters[k - 1];
             QVERIFY(!marked(l));
             // Clicked once, the index loses its design greys: black, W X Y grey.
-            QCOMPARE(l->textColor(), (k == 23 || k == 24 || k == 25) ? Grey : QColor(Qt::black));
+            QCOMPARE(l->textColour(), (k == 23 || k == 24 || k == 25) ? Grey : QColor(Qt::black));
         }
 
         clickLetter(u'O');
@@ -171,19 +171,19 @@ private slots:
         QVERIFY(
             std::any_of(o.begin(), o.end(), [](const QString& x) { return x.startsWith(u'œ'); }));
         QVERIFY(!marked(e));
-        QCOMPARE(e->textColor(), QColor(Qt::black));
+        QCOMPARE(e->textColour(), QColor(Qt::black));
 
         clickLetter(u'Z');
         QCOMPARE(kp.words->entries(), QStringList{u"zona"_s});
-        QCOMPARE(kp.letters[25]->textColor(), Blue);
+        QCOMPARE(kp.letters[25]->textColour(), Blue);
 
         for (QChar c : {u'W', u'X', u'Y'}) {
             clickLetter(c);
             QCOMPARE(kp.words->count(), 0);
             for (const ui::Label* l : kp.letters)
                 QVERIFY(!marked(l));
-            QCOMPARE(kp.letters[c.unicode() - u'A']->textColor(), Grey);
-            QCOMPARE(kp.letters[25]->textColor(), QColor(Qt::black));
+            QCOMPARE(kp.letters[c.unicode() - u'A']->textColour(), Grey);
+            QCOMPARE(kp.letters[25]->textColour(), QColor(Qt::black));
         }
     }
 

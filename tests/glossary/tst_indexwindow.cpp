@@ -97,7 +97,7 @@ class TestIndexWindow : public QObject
     bool marked(int k) const
     {
         const ui::Label* l = c.letters[k - 1];
-        return l->font().bold() && l->font().underline() && l->textColor() == Blue;
+        return l->font().bold() && l->font().underline() && l->textColour() == Blue;
     }
     void verifyLetters(int markedLetter)
     {
@@ -109,7 +109,7 @@ class TestIndexWindow : public QObject
             }
             const ui::Label* l = c.letters[k - 1];
             QVERIFY2(!l->font().bold() && !l->font().underline(), qPrintable(l->caption()));
-            QCOMPARE(l->textColor(), empty ? Grey : Black);
+            QCOMPARE(l->textColour(), empty ? Grey : Black);
         }
     }
     // The state of a freshly opened window.
@@ -355,7 +355,7 @@ private slots:
         clickLetter(char(letter.toUpper().unicode()));
         clickTerm(term);
         QCOMPARE(c.definition->caption(), w->table().definitions[longest]);
-        QCOMPARE(c.definition->textColor(), QColor(0x80, 0x00, 0x00));
+        QCOMPARE(c.definition->textColour(), QColor(0x80, 0x00, 0x00));
         QVERIFY(c.definition->wordWrap());
         QVERIFY(c.definition->heightForWidth(c.definition->width()) <= c.definition->height());
     }

@@ -102,17 +102,17 @@ private slots:
             for (int p = 0; p < MainWindow::PageCount; ++p) {
                 QCOMPARE(app.page(p)->isVisible(), p == k);
                 QCOMPARE(app.page(p)->isEnabled(), p == k);
-                QCOMPARE(app.selector(p)->textColor(), p == k ? Yellow : Grey);
+                QCOMPARE(app.selector(p)->textColour(), p == k ? Yellow : Grey);
             }
             QCOMPARE(QApplication::focusWidget(), focusOf[k]);
         }
         choose(4);
-        QCOMPARE(app.selector(4)->textColor(), Pink);
+        QCOMPARE(app.selector(4)->textColour(), Pink);
         // "A propos" gives the focus to nothing of its own.
         QVERIFY(!app.page(4)->isAncestorOf(QApplication::focusWidget()));
         choose(2);
-        QCOMPARE(app.selector(4)->textColor(), Grey);
-        QCOMPARE(app.selector(2)->textColor(), Yellow);
+        QCOMPARE(app.selector(4)->textColour(), Grey);
+        QCOMPARE(app.selector(2)->textColour(), Yellow);
     }
 
     void pagesKeepTheirContents()
@@ -131,7 +131,7 @@ private slots:
         choose(4);
         QCOMPARE(label("LblTitre")->caption(), u"Vitralis "_s);
         QCOMPARE(label("LblVersion")->caption(), u"1.40"_s);
-        QCOMPARE(label("LblVersion")->backgroundColor(), QColor(0xE0, 0xE0, 0xE0));
+        QCOMPARE(label("LblVersion")->backgroundColour(), QColor(0xE0, 0xE0, 0xE0));
         const QStringList lines = label("Lb(1)")->caption().split(u"\r\n"_s);
         QCOMPARE(lines.size(), 7);
         const int blanks[] = {19, 22, 22, 20, 0, 0, 0};

@@ -27,7 +27,7 @@ const QString ListText3 =
 
 bool isHeading(const QTextCharFormat& f)
 {
-    return f.foreground().color() == HeadingColor && f.fontWeight() == QFont::Bold;
+    return f.foreground().color() == HeadingColour && f.fontWeight() == QFont::Bold;
 }
 
 bool isBody(const QTextCharFormat& f)
@@ -101,7 +101,7 @@ private slots:
         // "Nutrition:" is emphasised before "Pédiatrie:", and "Autres:" last.
         QCOMPARE(f.ranges.size(), 3);
         QCOMPARE(f.ranges[0].start, int(f.text.indexOf(u"nutrition:")));
-        QCOMPARE(f.ranges[1], (FormatRange{0, 10, HeadingColor, true}));
+        QCOMPARE(f.ranges[1], (FormatRange{0, 10, HeadingColour, true}));
         QCOMPARE(f.ranges[2].start, int(f.text.indexOf(u"Autres:")));
         QCOMPARE(formatIndications(QString()).text, QString());
         QCOMPARE(headingList().size(), 42);

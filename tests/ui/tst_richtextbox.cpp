@@ -54,7 +54,7 @@ private slots:
         QVERIFY(testsupport::formatAt(&box, 0).fontWeight() != QFont::Bold);
         QVERIFY(testsupport::formatAt(&box, 8).fontWeight() != QFont::Bold);
         // Colouring keeps the emphasis; showing leaves nothing selected.
-        box.setRangeColor(7, 4, Qt::blue);
+        box.setRangeColour(7, 4, Qt::blue);
         QCOMPARE(testsupport::formatAt(&box, 7).fontWeight(), int(QFont::Bold));
         QCOMPARE(testsupport::formatAt(&box, 9).foreground().color(), QColor(Qt::blue));
         box.showRange(7, 4);
@@ -75,7 +75,7 @@ private slots:
             const ui::RichTextBox::OneLayout once(box);
             box.setText(u"un\r\ndeux"_s);
             box.formatRange(4, 4, Qt::red, true);
-            box.setRangeColor(0, 2, Qt::blue);
+            box.setRangeColour(0, 2, Qt::blue);
             QCOMPARE(changes.size(), 1); // the old text's removal only
         }
         QCOMPARE(changes.size(), 2);
