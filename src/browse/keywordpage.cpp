@@ -10,7 +10,6 @@
 #include "ui/resultspanel.h"
 #include "ui/twips.h"
 
-#include <utility>
 
 namespace browse {
 
@@ -82,7 +81,6 @@ void KeywordPage::onWordClicked()
 
 void KeywordPage::onRemedyClicked()
 {
-    m_keyboardPick = ui::keyboardActivation();
     m_sheet->showPicked(*m_context.table, m_results->list()->selectedEntry(), *m_context.warnings,
                         m_context.warnings->pendingWordPages);
 }
@@ -94,14 +92,9 @@ void KeywordPage::onDeferredStep()
     // selection over it, so that it shows in red like the others.
     const QString term = colouredTerm(m_results->searched()->caption());
     m_sheet->colour(colouringPlan(m_sheet->bodyText(), term), ui::colour::Red);
-    // Back to the word list; a remedy chosen with the arrows keeps the focus
-    // in the remedies, so that the next arrow goes on through them.
-    if (std::exchange(m_keyboardPick, false))
-        m_results->list()->setFocus();
-    else
-        m_words->setFocus();
-    mainwin::RemedySheet::openPendingWarning(*m_context.warnings,
-                                             m_context.warnings->pendingWordPages, window());
+    // Back to the word list.
+    m_sheet->returnFocus(m_results->list(), m_words, *m_context.warnings,
+                         m_context.warnings->pendingWordPages);
 }
 
 } // namespace browse

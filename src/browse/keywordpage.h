@@ -49,7 +49,6 @@ private:
     ui::LetterIndex* m_letters;
     ui::ListBox* m_words;
     ui::ResultsPanel* m_results;
-    bool m_keyboardPick = false; // the remedy shown was chosen from the keyboard
 };
 
 } // namespace browse

@@ -4,12 +4,10 @@
 #include "mainwin/remedysheet.h"
 #include "mainwin/shellcore.h"
 #include "specialties.h"
-#include "ui/focusholder.h"
 #include "ui/fonts.h"
 #include "ui/resultspanel.h"
 #include "ui/twips.h"
 
-#include <utility>
 
 namespace browse {
 
@@ -58,21 +56,15 @@ void SpecialtyPage::onSpecialtyClicked()
 
 void SpecialtyPage::onRemedyClicked()
 {
-    m_keyboardPick = ui::keyboardActivation();
     m_sheet->showPicked(*m_context.table, m_results->list()->selectedEntry(), *m_context.warnings,
                         m_context.warnings->pendingSpecialtyPage);
 }
 
 void SpecialtyPage::onDeferredStep()
 {
-    // Back to the specialties; a remedy chosen with the arrows keeps the
-    // focus in the remedies, so that the next arrow goes on through them.
-    if (std::exchange(m_keyboardPick, false))
-        m_results->list()->setFocus();
-    else
-        m_specialties->setFocus();
-    mainwin::RemedySheet::openPendingWarning(*m_context.warnings,
-                                             m_context.warnings->pendingSpecialtyPage, window());
+    // Back to the specialties.
+    m_sheet->returnFocus(m_results->list(), m_specialties, *m_context.warnings,
+                         m_context.warnings->pendingSpecialtyPage);
 }
 
 } // namespace browse

@@ -42,7 +42,6 @@ private:
     mainwin::RemedySheet* m_sheet;
     ui::ListBox* m_specialties;
     ui::ResultsPanel* m_results;
-    bool m_keyboardPick = false; // the remedy shown was chosen from the keyboard
 };
 
 } // namespace browse

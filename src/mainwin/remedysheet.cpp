@@ -2,6 +2,7 @@
 
 #include "warningwindow.h"
 
+#include "ui/focusholder.h"
 #include "ui/fonts.h"
 #include "ui/label.h"
 #include "ui/listbox.h"
@@ -11,6 +12,8 @@
 
 #include <QFrame>
 #include <QTimer>
+
+#include <utility>
 
 namespace mainwin {
 
@@ -215,6 +218,7 @@ void RemedySheet::listFound(ui::ListBox* list, const refdata::RemedyTable& table
 void RemedySheet::showPicked(const refdata::RemedyTable& table, const QString& name,
                              WarningState& warnings, bool& pending)
 {
+    m_keyboardPick = ui::keyboardActivation();
     m_warning->setCaption(QString());
     const int i = table.indexOf(name);
     if (i < 0) {
@@ -228,6 +232,13 @@ void RemedySheet::showPicked(const refdata::RemedyTable& table, const QString& n
         warnings.warningText = table.extraWarning[i];
         pending = true;
     }
+}
+
+void RemedySheet::returnFocus(QWidget* results, QWidget* chooser, WarningState& warnings,
+                              bool& pending)
+{
+    (std::exchange(m_keyboardPick, false) ? results : chooser)->setFocus();
+    openPendingWarning(warnings, pending, window());
 }
 
 void RemedySheet::openPendingWarning(WarningState& warnings, bool& pending, QWidget* parent)

@@ -53,12 +53,15 @@ public:
     void listFound(ui::ListBox* list, const refdata::RemedyTable& table, const QList<int>& found);
     // A remedy picked in a page's result list, found by its exact name: its
     // warning label, and for a listed remedy the warning text and the page's
-    // pending flag, so that the deferred step opens the window.
+    // pending flag, so that the deferred step opens the window. Remembers
+    // whether the keyboard made the pick.
     void showPicked(const refdata::RemedyTable& table, const QString& name, WarningState& warnings,
                     bool& pending);
-    // The deferred step's last part: the window when one is due and warnings
-    // are not silenced; the flag is cleared in every case.
-    static void openPendingWarning(WarningState& warnings, bool& pending, QWidget* parent);
+    // The end of a search page's deferred step: the focus goes back to
+    // `chooser`, or stays in `results` when the remedy shown was picked there
+    // from the keyboard, so that the next arrow goes on through them; then the
+    // warning window when one is due.
+    void returnFocus(QWidget* results, QWidget* chooser, WarningState& warnings, bool& pending);
 
     void setWarning(const QString& text);
     void clearBody();
@@ -80,6 +83,9 @@ signals:
     void deferredStep();
 
 private:
+    // The deferred step's last part: the window when one is due and warnings
+    // are not silenced; the flag is cleared in every case.
+    static void openPendingWarning(WarningState& warnings, bool& pending, QWidget* parent);
     void layOutAndArm(const QString& text);
     ui::Label* caption(const char* name, const QString& text, const QRect& twips, double points,
                        const QString& hint = {});
@@ -87,6 +93,7 @@ private:
                           double points, bool bold, const QColor& text, const QColor& background);
     QRect place(const QRect& twips) const;
 
+    bool m_keyboardPick = false; // the remedy shown was picked from the keyboard
     int m_page;
     ui::Label* m_name = nullptr;
     ui::Label* m_frenchName = nullptr;  // full sheet only

@@ -201,9 +201,8 @@ void WordSearchPage::onDeferredStep()
     m_sheet->focusBody();
     m_sheet->colour(colouringPlan(m_sheet->bodyText(), m_words[0]->text(), m_words[1]->text()),
                     ui::colour::Red);
-    m_results->list()->setFocus();
-    mainwin::RemedySheet::openPendingWarning(*m_context.warnings,
-                                             m_context.warnings->pendingWordPages, window());
+    m_sheet->returnFocus(m_results->list(), m_results->list(), *m_context.warnings,
+                         m_context.warnings->pendingWordPages);
     m_search->setEnabled(false);
 }
 
