@@ -11,7 +11,6 @@
 #include "ui/twips.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -130,6 +129,7 @@ IndexWindow::IndexWindow(const QString& startFolder, QWidget* mainWindow)
     m_close->setFont(ui::designFont(ui::Face::Tahoma, 9.75, true));
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
     ui::pressWithKeys(m_close);
+    ui::closeWithEscape(this, m_close);
 
     // Tab goes in reading order: the document, the letters, the terms, the
     // two buttons. The focus holder has the focus when the window opens.
@@ -206,15 +206,6 @@ void IndexWindow::onTermClicked()
     if (i >= 0)
         m_definition->setCaption(m_table->definitions[i]);
     m_rule->show();
-}
-
-void IndexWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->matches(QKeySequence::Cancel)) {
-        m_close->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace glossary

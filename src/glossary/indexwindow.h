@@ -40,10 +40,6 @@ public:
     // Whether the product information covers the glossary.
     bool showsInformation() const;
 
-protected:
-    // Escape closes the window as "Fermer" does.
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     // Foc was pressed: the other view.
     void onFocClicked();

@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -81,12 +80,12 @@ WarningWindow::WarningWindow(WarningState& state, QWidget* parent) : QDialog(par
     message->setBackgroundColour(Qt::white);
     message->setAlignment(Qt::AlignCenter);
 
-    m_close = new QPushButton(QStringLiteral("  Fermer "), panel);
-    QPushButton* close = m_close;
+    auto* close = new QPushButton(QStringLiteral("  Fermer "), panel);
     close->setObjectName(QStringLiteral("CmdFermer"));
     close->setGeometry(ui::twipsRect(1680, 1920, 1695, 465));
     close->setFont(ui::designFont(ui::Face::Tahoma, 9.75, true));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    ui::closeWithEscape(this, close);
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("ImgAttention"));
@@ -127,15 +126,6 @@ WarningWindow::WarningWindow(WarningState& state, QWidget* parent) : QDialog(par
     silenceCaption->setCaption(
         QStringLiteral("Ne plus afficher\r\nles  messages\r\n d'avertissement."));
     silence->show();
-}
-
-void WarningWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->matches(QKeySequence::Cancel)) {
-        m_close->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void WarningWindow::openModal(WarningState& state, QWidget* parent)

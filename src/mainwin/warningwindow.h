@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-class QPushButton;
 
 #include <functional>
 
@@ -27,13 +26,8 @@ public:
     using Interceptor = std::function<void(WarningWindow&)>;
     static void setInterceptor(Interceptor interceptor);
 
-protected:
-    // Escape closes the window as "Fermer" does.
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     WarningState& m_state;
-    QPushButton* m_close; // CmdFermer
 };
 
 } // namespace mainwin

@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QVariant>
 
 namespace ui {
@@ -113,6 +114,12 @@ KeyboardActivation::~KeyboardActivation()
 void pressWithKeys(QAbstractButton* button)
 {
     button->installEventFilter(new KeyPresser(button));
+}
+
+void closeWithEscape(QWidget* window, QAbstractButton* close)
+{
+    auto* escape = new QShortcut(QKeySequence(QKeySequence::Cancel), window);
+    QObject::connect(escape, &QShortcut::activated, close, &QAbstractButton::click);
 }
 
 } // namespace ui

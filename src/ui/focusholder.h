@@ -39,4 +39,7 @@ private:
 // to dialogs' buttons), as a response to a key.
 void pressWithKeys(QAbstractButton* button);
 
+// Escape anywhere in `window` presses `close`, as a click on it would.
+void closeWithEscape(QWidget* window, QAbstractButton* close);
+
 } // namespace ui
