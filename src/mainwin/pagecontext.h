@@ -2,7 +2,7 @@
 
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
-#include "warningstate.h"
+#include "mainwin/warningstate.h"
 
 #include <QWidget>
 

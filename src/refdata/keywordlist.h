@@ -1,6 +1,6 @@
 #pragma once
 
-#include "remedytable.h"
+#include "refdata/remedytable.h"
 
 #include <QStringList>
 
