@@ -1,6 +1,7 @@
 // The searches behind the letter index, the word and specialty lists and the
-// colouring of a chosen word, over the shipped knowledge base and small
-// made-up tables.
+// colouring of a chosen word: their rules over small made-up tables, and over
+// the shipped knowledge base only what holds whatever its contents (the data
+// test keeps its counts).
 #include "browse/browsecore.h"
 #include "browse/specialties.h"
 #include "refdata/keywordlist.h"
@@ -33,7 +34,6 @@ private slots:
     void lettersOverTheShippedWords()
     {
         const QStringList e = wordsUnderLetter(words, u'E');
-        QCOMPARE(e.size(), 52);
         // "é" stands among the "e" words, in file order, not after them.
         QStringList inFileOrder;
         for (const QString& w : std::as_const(words)) {
@@ -41,25 +41,12 @@ private slots:
                 inFileOrder << w;
         }
         QCOMPARE(e, inFileOrder);
-        QCOMPARE(e.first(), u"éblouissement"_s);
-        QCOMPARE(e.at(1), u"ecchymose"_s);
-        QCOMPARE(e.at(2), u"écœurement"_s);
-
-        const QStringList o = wordsUnderLetter(words, u'O');
-        QCOMPARE(o.size(), 39);
-        QCOMPARE(
-            std::count_if(o.begin(), o.end(), [](const QString& w) { return w.startsWith(u'œ'); }),
-            5);
-        QCOMPARE(wordsUnderLetter(words, u'Z'), QStringList{u"zona"_s});
-        for (QChar c : {u'W', u'X', u'Y'})
-            QVERIFY(wordsUnderLetter(words, c).isEmpty());
 
         // Every shipped word is under exactly one letter; the trailing piece under none.
         qsizetype total = 0;
         for (char16_t c = u'A'; c <= u'Z'; ++c)
             total += wordsUnderLetter(words, QChar(c)).size();
-        QCOMPARE(total, 936);
-        QCOMPARE(words.size(), 937);
+        QCOMPARE(total, words.size() - 1);
     }
 
     void onlyTheTwoAccentedInitialsCount()
@@ -76,15 +63,9 @@ private slots:
 
     void wordsMatchWholeBlankFramedWords()
     {
-        QCOMPARE(remediesWithWord(*table, u"os"_s).size(), 12);
-        QCOMPARE(names(remediesWithWord(*table, u"cou"_s)),
-                 (QStringList{u"LACHESIS MUTUS"_s, u"LACHNANTHES TINCTORIA"_s,
-                              u"NATRUM MURIATICUM"_s}));
-        QCOMPARE(remediesWithWord(*table, u"nerf"_s).size(), 84);
         // Table order, not alphabetical order.
         const QList<int> os = remediesWithWord(*table, u"os"_s);
         QVERIFY(std::is_sorted(os.begin(), os.end()));
-        QCOMPARE(table->latinName[os.front()], u"CALCAREA CARBONICA"_s);
         // The two shipped records whose field lacks its trailing blank lose their last word.
         const int quebracho = table->indexOf(u"QUEBRACHO");
         QVERIFY(table->keywords[quebracho].endsWith(u"respiration"));
@@ -102,26 +83,6 @@ private slots:
         QCOMPARE(remediesWithWord(made, u"nuque"_s), (QList<int>{0, 3}));
     }
 
-    void specialtiesMatchAsWritten_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<int>("count");
-        const QList<int> counts = {1, 11, 5,  24, 2, 69, 1,  11, 55, 1, 64, 4,  1, 16,
-                                   6, 49, 6,  2,  1, 6,  7,  4,  7,  3, 17, 69, 2, 23,
-                                   6, 36, 11, 50, 7, 4,  88, 1,  15, 4, 28, 1};
-        QCOMPARE(specialtyEntries().size(), 40);
-        for (int k = 0; k < 40; ++k)
-            QTest::newRow(specialtyEntries()[k].toUtf8()) << specialtyEntries()[k] << counts[k];
-    }
-    void specialtiesMatchAsWritten()
-    {
-        QFETCH(QString, entry);
-        QFETCH(int, count);
-        const QList<int> found = remediesInSpecialty(*table, entry);
-        QCOMPARE(found.size(), count);
-        QVERIFY(std::is_sorted(found.begin(), found.end()));
-    }
-
     void specialtiesReachEveryRemedy()
     {
         QVERIFY(remediesInSpecialty(*table, u"Orl"_s).isEmpty()); // case counts
@@ -130,7 +91,9 @@ private slots:
                  QStringList{u"TABACUM"_s});
         QList<bool> reached(table->count, false);
         for (const QString& s : specialtyEntries()) {
-            for (int i : remediesInSpecialty(*table, s))
+            const QList<int> found = remediesInSpecialty(*table, s);
+            QVERIFY2(!found.isEmpty() && std::is_sorted(found.begin(), found.end()), qPrintable(s));
+            for (int i : found)
                 reached[i] = true;
         }
         QVERIFY(!reached.contains(false));
