@@ -522,20 +522,11 @@ void run(Scenario& s, QWidget* main, int rounds, int warmUp)
 
 int main(int argc, char** argv)
 {
-    int rounds = 25;
-    bool smoke = false;
-    for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--smoke"))
-            smoke = true;
-        else if (!std::strcmp(argv[i], "--rounds") && i + 1 < argc)
-            rounds = std::max(1, std::atoi(argv[++i]));
-        else {
-            std::fprintf(stderr, "usage: %s [--rounds N] [--smoke]\n", argv[0]);
-            return 2;
-        }
-    }
-    if (smoke)
-        rounds = 1;
+    const bench::Options options = bench::parseOptions(argc, argv, 25);
+    if (!options.ok)
+        return 2;
+    const int rounds = options.rounds;
+    const bool smoke = options.smoke;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // The program reads its documents from the folder it starts in, and keeps

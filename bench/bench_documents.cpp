@@ -133,20 +133,11 @@ void print(const char* what, const std::vector<double>& v, double floorMedian)
 
 int main(int argc, char** argv)
 {
-    int rounds = 10;
-    bool smoke = false;
-    for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--smoke"))
-            smoke = true;
-        else if (!std::strcmp(argv[i], "--rounds") && i + 1 < argc)
-            rounds = std::atoi(argv[++i]);
-        else {
-            std::fprintf(stderr, "usage: %s [--rounds N] [--smoke]\n", argv[0]);
-            return 2;
-        }
-    }
-    if (smoke)
-        rounds = 1;
+    const bench::Options options = bench::parseOptions(argc, argv, 10);
+    if (!options.ok)
+        return 2;
+    const int rounds = options.rounds;
+    const bool smoke = options.smoke;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

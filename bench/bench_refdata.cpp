@@ -93,20 +93,11 @@ int main(int argc, char** argv)
 {
     if (argc == 4 && !std::strcmp(argv[1], "--child"))
         return child(1, argv, !std::strcmp(argv[2], "decode"), std::atoi(argv[3]));
-    int rounds = 15;
-    bool smoke = false;
-    for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--smoke"))
-            smoke = true;
-        else if (!std::strcmp(argv[i], "--rounds") && i + 1 < argc)
-            rounds = std::max(1, std::atoi(argv[++i]));
-        else {
-            std::fprintf(stderr, "usage: %s [--rounds N] [--smoke]\n", argv[0]);
-            return 2;
-        }
-    }
-    if (smoke)
-        rounds = 1;
+    const bench::Options options = bench::parseOptions(argc, argv, 15);
+    if (!options.ok)
+        return 2;
+    const int rounds = options.rounds;
+    const bool smoke = options.smoke;
     const std::string self = "/proc/self/exe";
     char path[4096];
     const ssize_t len = readlink(self.c_str(), path, sizeof path - 1);

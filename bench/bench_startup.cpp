@@ -212,22 +212,12 @@ bool runPlatform(const std::string& platform, int rounds)
 
 int main(int argc, char** argv)
 {
-    int rounds = 15;
-    bool smoke = false;
-    for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--smoke"))
-            smoke = true;
-        else if (!std::strcmp(argv[i], "--compare") && i + 1 < argc)
-            comparedPath = argv[++i];
-        else if (!std::strcmp(argv[i], "--rounds") && i + 1 < argc)
-            rounds = std::max(1, std::atoi(argv[++i]));
-        else {
-            std::fprintf(stderr, "usage: %s [--rounds N] [--smoke] [--compare PROGRAM]\n", argv[0]);
-            return 2;
-        }
-    }
-    if (smoke)
-        rounds = 1;
+    const bench::Options options = bench::parseOptions(argc, argv, 15, true);
+    if (!options.ok)
+        return 2;
+    const int rounds = options.rounds;
+    const bool smoke = options.smoke;
+    comparedPath = options.compare;
     bool ok = runPlatform("offscreen", rounds);
     const char* display = std::getenv("DISPLAY");
     if (ok && !smoke && display && *display)

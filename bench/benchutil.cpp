@@ -29,6 +29,30 @@ int64_t processCpuNs()
     return int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
 }
 
+Options parseOptions(int argc, char** argv, int defaultRounds, bool takesCompare)
+{
+    Options o;
+    o.rounds = defaultRounds;
+    for (int i = 1; i < argc; ++i) {
+        const bool valued = i + 1 < argc;
+        if (!std::strcmp(argv[i], "--smoke")) {
+            o.smoke = true;
+        } else if (!std::strcmp(argv[i], "--rounds") && valued) {
+            o.rounds = std::max(1, std::atoi(argv[++i]));
+        } else if (takesCompare && !std::strcmp(argv[i], "--compare") && valued) {
+            o.compare = argv[++i];
+        } else {
+            std::fprintf(stderr, "usage: %s [--rounds N] [--smoke]%s\n", argv[0],
+                         takesCompare ? " [--compare PROGRAM]" : "");
+            o.ok = false;
+            return o;
+        }
+    }
+    if (o.smoke)
+        o.rounds = 1;
+    return o;
+}
+
 Figures figuresOf(std::vector<double> values)
 {
     Figures f;

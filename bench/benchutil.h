@@ -34,6 +34,19 @@ struct Figures
 
 Figures figuresOf(std::vector<double> values);
 
+// The command line every benchmark takes: `--rounds N` (at least one) and
+// `--smoke` (one round, for the test suite), and `--compare PROGRAM` where
+// the benchmark has a program to compare. `ok` is false, the usage printed,
+// on anything else.
+struct Options
+{
+    bool ok = true;
+    int rounds = 0;
+    bool smoke = false;
+    std::string compare;
+};
+Options parseOptions(int argc, char** argv, int defaultRounds, bool takesCompare = false);
+
 // A child process run to its end.
 struct ChildRun
 {
