@@ -527,8 +527,7 @@ int main(int argc, char** argv)
         return 2;
     const int rounds = options.rounds;
     const bool smoke = options.smoke;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::offscreenWithoutDisplay();
     // The program reads its documents from the folder it starts in, and keeps
     // its single-instance lock where no other copy looks.
     if (chdir(BENCH_DOCUMENTS_DIR) != 0)

@@ -138,8 +138,7 @@ int main(int argc, char** argv)
         return 2;
     const int rounds = options.rounds;
     const bool smoke = options.smoke;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::offscreenWithoutDisplay();
     QApplication app(argc, argv);
     ui::installFonts();
     Bench b;

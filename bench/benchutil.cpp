@@ -53,6 +53,16 @@ Options parseOptions(int argc, char** argv, int defaultRounds, bool takesCompare
     return o;
 }
 
+void offscreenWithoutDisplay()
+{
+    const auto unset = [](const char* name) {
+        const char* value = std::getenv(name);
+        return !value || !*value;
+    };
+    if (unset("QT_QPA_PLATFORM") && unset("DISPLAY"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+}
+
 Figures figuresOf(std::vector<double> values)
 {
     Figures f;

@@ -47,6 +47,9 @@ struct Options
 };
 Options parseOptions(int argc, char** argv, int defaultRounds, bool takesCompare = false);
 
+// Without a display and a platform asked for, the windows go offscreen.
+void offscreenWithoutDisplay();
+
 // A child process run to its end.
 struct ChildRun
 {
