@@ -6,7 +6,7 @@
 set -euo pipefail
 required=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libbenchmark-dev xvfb xauth fonts-wine fonts-dejavu-core
-          qt6-translations-l10n libqt6svg6 desktop-file-utils appstream file)
+          qt6-translations-l10n desktop-file-utils appstream file)
 optional=(fonts-arkpandora)
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 missing=()

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -26,7 +28,15 @@ void setUpApplication()
 {
     QApplication::setApplicationName(AppName);
     QGuiApplication::setDesktopFileName(AppId);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vitralis/icon.svg")));
+    // Read by Qt's own PNG reader: left to guess, the reader would load every
+    // image plugin first to ask whether it knows the picture better.
+    QIcon icon;
+    for (const int n : {VITRALIS_ICON_SIZES}) {
+        QImageReader reader(QStringLiteral(":/vitralis/icons/%1.png").arg(n), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    QApplication::setWindowIcon(icon);
     loadToolkitTranslations();
 }
 
