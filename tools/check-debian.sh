@@ -201,7 +201,11 @@ xwd -root -silent > /root/main.xwd
 xdotool mousemove --window "$win" $((10800 / 15 + 50)) $((30 / 15 + 20)) click 1
 sleep 10
 xwd -root -silent > /root/glossary.xwd
-kill $pid; wait $pid 2>/dev/null
+# The program first (the first process in strace's log), then strace, which
+# could otherwise wait on it for ever.
+kill "$(head -1 /root/opens.log | cut -d' ' -f1)" 2>/dev/null
+sleep 1
+kill $pid 2>/dev/null; wait $pid 2>/dev/null
 grep -E '(Licencebis|Liste)\.rtf' /root/opens.log | sed 's/^[0-9]* //'
 SCRIPT
 chmod +x "$inst/root/start-entry.sh"
