@@ -151,7 +151,6 @@ private slots:
         clickLetter(u'E');
         QCOMPARE(QApplication::focusWidget(), app.control(u"Foc"_s));
         QCOMPARE(kp.words->entries(), browse::wordsUnderLetter(w->keywords(), u'E'));
-        QCOMPARE(kp.words->count(), 52);
         QVERIFY(kp.words->entries().contains(u"éblouissement"_s));
         const ui::Label* e = kp.letters[4];
         QVERIFY(e->font().bold() && e->font().underline());
@@ -166,7 +165,7 @@ private slots:
         }
 
         clickLetter(u'O');
-        QCOMPARE(kp.words->count(), 39);
+        QCOMPARE(kp.words->entries(), browse::wordsUnderLetter(w->keywords(), u'O'));
         const QStringList o = kp.words->entries();
         QVERIFY(
             std::any_of(o.begin(), o.end(), [](const QString& x) { return x.startsWith(u'œ'); }));
@@ -192,10 +191,9 @@ private slots:
         clickLetter(u'O');
         QVERIFY(pick(kp.words, u"os"_s));
         const QStringList listed = kp.remedies->entries();
-        QCOMPARE(listed.size(), 12);
         QCOMPARE(listed, namesOf(browse::remediesWithWord(w->table(), u"os"_s)));
         QCOMPARE(kp.remedies->selectedIndex(), -1);
-        QCOMPARE(kp.countLine->caption(), u"12 remèdes trouvés\r\npour:"_s);
+        QCOMPARE(kp.countLine->caption(), u"%1 remèdes trouvés\r\npour:"_s.arg(listed.size()));
         QCOMPARE(kp.chosenWord->caption(), u"os"_s);
         const int first = remedy(u"CALCAREA CARBONICA"_s);
         QCOMPARE(kp.sheet.nameLabel->caption(), u" CALCAREA CARBONICA "_s);
@@ -267,7 +265,7 @@ private slots:
         WarningState& state = w->warnings();
         clickLetter(u'N');
         QVERIFY(pick(kp.words, u"nerf"_s));
-        QCOMPARE(kp.remedies->count(), 84);
+        QCOMPARE(kp.remedies->entries(), namesOf(browse::remediesWithWord(w->table(), u"nerf"_s)));
         const int aconite = remedy(u"ACONITUM NAPELLUS"_s);
         QCOMPARE(kp.sheet.nameLabel->caption(), u" ACONITUM NAPELLUS "_s);
         QCOMPARE(kp.sheet.warning->caption(), w->table().listWarning[aconite]);
@@ -349,9 +347,11 @@ private slots:
     {
         QVERIFY(app.choosePage(2));
         QVERIFY(pick(sp.specialties, u"Système nerveux"_s));
-        QCOMPARE(sp.remedies->count(), 88);
+        QCOMPARE(sp.remedies->entries(),
+                 namesOf(browse::remediesInSpecialty(w->table(), u"Système nerveux"_s)));
         QCOMPARE(sp.remedies->selectedIndex(), -1);
-        QCOMPARE(sp.countLine->caption(), u"88 remèdes trouvés\r\ndans la spécialité:"_s);
+        QCOMPARE(sp.countLine->caption(),
+                 u"%1 remèdes trouvés\r\ndans la spécialité:"_s.arg(sp.remedies->count()));
         QCOMPARE(sp.chosen->caption(), u"Système nerveux"_s);
         const int aconite = remedy(u"ACONITUM NAPELLUS"_s);
         QCOMPARE(sp.sheet.nameLabel->caption(), u" ACONITUM NAPELLUS "_s);
@@ -366,7 +366,6 @@ private slots:
         QVERIFY(pick(sp.specialties, u"ORL"_s));
         QCOMPARE(sp.remedies->entries(),
                  namesOf(browse::remediesInSpecialty(w->table(), u"ORL"_s)));
-        QCOMPARE(sp.remedies->count(), 69);
         QVERIFY(sp.sheet.warning->caption().isEmpty()); // AGRAPHIS NUTANS is not listed
         QVERIFY(sp.sheet.settle());
 
