@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTest>
-#include <QTextBlock>
 
 using namespace Qt::StringLiterals;
 
@@ -22,37 +21,9 @@ using testsupport::pick;
 
 namespace {
 
-const QColor Red(0xFF, 0x00, 0x00);
-const QColor Blue(0x00, 0x00, 0xFF);
-const QColor Grey(0xC0, 0xC0, 0xC0);
-
-// A stretch of the body in red, as an offset into its text.
-struct Run
-{
-    int offset = 0;
-    QString text;
-    bool bold = false;
-};
-
-QList<Run> redRuns(const ui::RichTextBox* body)
-{
-    QList<Run> out;
-    for (QTextBlock b = body->document()->begin(); b.isValid(); b = b.next()) {
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextFragment f = it.fragment();
-            if (f.charFormat().foreground().color() != Red ||
-                f.charFormat().foreground().style() == Qt::NoBrush)
-                continue;
-            const int offset = body->toOffset(f.position());
-            const bool bold = f.charFormat().fontWeight() >= QFont::Bold;
-            if (!out.isEmpty() && out.last().offset + out.last().text.size() == offset)
-                out.last().text += f.text();
-            else
-                out << Run{offset, f.text(), bold};
-        }
-    }
-    return out;
-}
+using namespace testsupport::colours;
+using Run = testsupport::RedRun;
+using testsupport::redRuns;
 
 bool marked(const ui::Label* l)
 {

@@ -21,9 +21,7 @@ using testsupport::click;
 
 namespace {
 
-const QColor Blue(0x00, 0x00, 0xFF);
-const QColor Grey(0xC0, 0xC0, 0xC0);
-const QColor Black(0x00, 0x00, 0x00);
+using namespace testsupport::colours;
 
 // The controls of the glossary window, found by their names.
 struct Controls

@@ -21,7 +21,7 @@ using testsupport::click;
 
 namespace {
 
-const QColor Grey(0xC0, 0xC0, 0xC0);
+using testsupport::colours::Grey;
 const QColor Yellow(0xFF, 0xFF, 0x00);
 const QColor Pink(0xFF, 0xC0, 0xFF);
 

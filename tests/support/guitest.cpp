@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 
 using namespace Qt::StringLiterals;
@@ -59,6 +60,26 @@ bool pick(QListWidget* list, const QString& text, int nth)
     list->scrollToItem(item);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
     return true;
+}
+
+QList<RedRun> redRuns(const ui::RichTextBox* box)
+{
+    QList<RedRun> out;
+    for (QTextBlock b = box->document()->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (f.charFormat().foreground().color() != colours::Red ||
+                f.charFormat().foreground().style() == Qt::NoBrush)
+                continue;
+            const int offset = box->toOffset(f.position());
+            const bool bold = f.charFormat().fontWeight() >= QFont::Bold;
+            if (!out.isEmpty() && out.last().offset + out.last().text.size() == offset)
+                out.last().text += f.text();
+            else
+                out << RedRun{offset, f.text(), bold};
+        }
+    }
+    return out;
 }
 
 QTextCharFormat formatAt(const ui::RichTextBox* box, int offset)

@@ -43,6 +43,25 @@ bool pick(QListWidget* list, const QString& text, int nth = 0);
 // The look of the character at `offset` of the box's text.
 QTextCharFormat formatAt(const ui::RichTextBox* box, int offset);
 
+// The colours the tests look for, as designed.
+namespace colours {
+inline const QColor Red(0xFF, 0x00, 0x00);
+inline const QColor HeadingRed(0x80, 0x00, 0x00);
+inline const QColor Blue(0x00, 0x00, 0xFF);
+inline const QColor Grey(0xC0, 0xC0, 0xC0);
+inline const QColor Black(0x00, 0x00, 0x00);
+} // namespace colours
+
+// A stretch of a box's text in red, as an offset into its text.
+struct RedRun
+{
+    int offset = 0;
+    QString text;
+    bool bold = false;
+};
+// The red stretches of the box, neighbours joined.
+QList<RedRun> redRuns(const ui::RichTextBox* box);
+
 // The controls of the remedy sheet of page k (0 to 3), found by their names.
 struct Sheet
 {

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTextBlock>
 
 using namespace Qt::StringLiterals;
 
@@ -21,9 +20,7 @@ using testsupport::pick;
 
 namespace {
 
-const QColor Red(0xFF, 0x00, 0x00);
-const QColor HeadingRed(0x80, 0x00, 0x00);
-const QColor Black(0x00, 0x00, 0x00);
+using namespace testsupport::colours;
 
 const QString AconiteWarning =
     u"ATTENTION! L'aconit est l'un des poisons les plus violents et les plus puissants que l'on "
@@ -33,13 +30,8 @@ const QString AconiteWarning =
 QList<int> redStarts(const ui::RichTextBox& body)
 {
     QList<int> out;
-    for (QTextBlock b = body.document()->begin(); b.isValid(); b = b.next()) {
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextFragment f = it.fragment();
-            if (f.charFormat().foreground().color() == Red)
-                out << body.toOffset(f.position());
-        }
-    }
+    for (const testsupport::RedRun& r : testsupport::redRuns(&body))
+        out << r.offset;
     return out;
 }
 
