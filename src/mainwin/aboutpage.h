@@ -11,8 +11,9 @@ class RichTextBox;
 
 namespace mainwin {
 
-// The page "A propos", `Pict(4)`: the program's icon, title, medical disclaimer, version, the
-// licence document and a short description of the program.
+// The page "A propos", `Pict(4)`: the program's icon, title, medical
+// disclaimer, version, the licence document and a short description of the
+// program.
 class AboutPage : public QWidget
 {
     Q_OBJECT
