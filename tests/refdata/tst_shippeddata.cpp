@@ -267,6 +267,8 @@ private slots:
                                                     : QString();
             QCOMPARE(t->listWarning[i], expected);
             QCOMPARE(t->extraWarning[i].isEmpty(), c == u"."_s);
+            // A list I stock never starts at its mother tincture.
+            QVERIFY2(c != u"1"_s || t->dilution[i] != u"TM"_s, qPrintable(t->latinName[i]));
             if (!t->extraWarning[i].isEmpty())
                 extra.insert(t->extraWarning[i]);
         }
