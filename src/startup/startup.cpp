@@ -7,13 +7,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSysInfo>
 #include <QThread>
 #include <QTimer>
 
 #include <cstdio>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace startup {
 
@@ -28,15 +25,6 @@ MessageShower& shower()
         box.exec();
     };
     return s;
-}
-
-// Whether `path` is a folder (not a link to one) of this user's that nobody
-// else may enter or write in.
-bool isPrivateFolder(const QByteArray& path)
-{
-    struct stat st = {};
-    return ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
-           (st.st_mode & 077) == 0;
 }
 
 } // namespace
@@ -91,7 +79,7 @@ SingleInstanceGuard::Outcome SingleInstanceGuard::acquire()
         QString host;
         QString application;
         const bool readable = m_lock->getLockInfo(&pid, &host, &application);
-        if (readable && (host.isEmpty() || host == QSysInfo::machineHostName()))
+        if (readable && (host.isEmpty() || host == thisMachine()))
             return Outcome::AnotherCopyRuns;
         // Empty, damaged, written on another machine, or a folder: no copy's
         // here, and it goes. But a copy starting at this very moment has made
@@ -115,22 +103,6 @@ SingleInstanceGuard::Outcome SingleInstanceGuard::giveUp(const QString& why)
                                "le programme démarre sans vérifier qu'il est seul lancé.")
                     .arg(why);
     return Outcome::NoLock;
-}
-
-QString SingleInstanceGuard::defaultLockPath()
-{
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    QByteArray folder;
-    if (runtime.startsWith('/') && isPrivateFolder(runtime)) {
-        folder = runtime;
-    } else {
-        folder =
-            QFile::encodeName(QDir::tempPath()) + "/vitralis-" + QByteArray::number(::geteuid());
-        ::mkdir(folder.constData(), 0700); // or it is there already: looked at below
-        if (!isPrivateFolder(folder))
-            return {};
-    }
-    return QFile::decodeName(folder) + QStringLiteral("/vitralis.lock");
 }
 
 void setMessageShower(MessageShower s)

@@ -44,13 +44,17 @@ public:
     // Why the lock could not be taken, in French, after acquire() said NoLock.
     QString problem() const { return m_problem; }
 
-    // vitralis.lock in the user's runtime folder when it is the user's own and
-    // closed to others, else in a folder of the temporary folder made for the
-    // user alone; empty when neither can be had.
+    // vitralis.lock in a folder private to the user (one file per system). On
+    // Linux: the user's runtime folder when it is the user's own and closed to
+    // others, else a folder of the temporary folder made for the user alone. On
+    // Windows: Vitralis in the user's local application data. Empty when no
+    // such folder can be had.
     static QString defaultLockPath();
 
 private:
     Outcome giveUp(const QString& why);
+    // This machine's name as a lock written here gives it (one file per system).
+    static QString thisMachine();
 
     std::unique_ptr<QLockFile> m_lock;
     QString m_problem;

@@ -1,4 +1,7 @@
+// Reading a document on Linux and other POSIX systems: relative to a folder
+// held open, never opening what is not a regular file.
 #include "ui/documents.h"
+#include "documentsource.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -91,6 +94,8 @@ std::optional<QByteArray> readAt(int folder, const QByteArray& name)
     return bytes;
 }
 
+} // namespace
+
 std::optional<QByteArray> readIn(const QString& folder, const QString& name)
 {
     if (folder.isEmpty())
@@ -104,8 +109,6 @@ std::optional<QByteArray> readIn(const QString& folder, const QString& name)
         return std::nullopt;
     return readAt(fd.get(), fileName);
 }
-
-} // namespace
 
 void holdStartFolder(const QString& startFolder)
 {
@@ -121,14 +124,6 @@ QString installedDocumentFolder()
         return {};
     return QDir::cleanPath(QCoreApplication::applicationDirPath() +
                            QStringLiteral("/../share/vitralis"));
-}
-
-std::optional<QByteArray> readDocument(const QString& startFolder, const QString& name,
-                                       const QString& installedFolder)
-{
-    if (auto bytes = readIn(startFolder, name))
-        return bytes;
-    return readIn(installedFolder, name);
 }
 
 std::optional<QByteArray> readDocumentFile(const QString& path)

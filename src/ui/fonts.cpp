@@ -1,13 +1,10 @@
 #include "fonts.h"
 
-#include <QDir>
 #include <QFontDatabase>
 
 namespace ui {
 
 namespace {
-
-const char* const WineFonts = "/usr/share/wine/fonts";
 
 QString familyOf(Face face)
 {
@@ -26,28 +23,6 @@ QString familyOf(Face face)
 }
 
 } // namespace
-
-void installFonts()
-{
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    const QDir wine(QString::fromLatin1(WineFonts));
-    // Only the regular face: the packaged bold one draws no heavier than it, so
-    // bold is better made from the regular outlines.
-    for (const char* file : {"tahoma.ttf"}) {
-        const QString path = wine.filePath(QString::fromLatin1(file));
-        if (QFileInfo::exists(path))
-            QFontDatabase::addApplicationFont(path);
-    }
-    const QStringList fallback{QStringLiteral("DejaVu Sans")};
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"), fallback);
-    QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                               {QStringLiteral("Veranda"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
-}
 
 QFont designFont(Face face, double points, bool bold, bool underline)
 {

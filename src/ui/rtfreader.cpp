@@ -1,6 +1,7 @@
 #include "ui/rtfreader.h"
 
 #include "refdata/decoding.h"
+#include "ui/codepage.h"
 
 #include <QBrush>
 #include <QColor>
@@ -8,7 +9,6 @@
 #include <QFont>
 #include <QHash>
 #include <QList>
-#include <QStringDecoder>
 #include <QStringList>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -263,7 +263,7 @@ private:
     int fallbackToSkip_ = 0; // characters still to skip after a \uN
 
     int codePage_ = 1252;
-    QStringDecoder decoder_; // for a code page other than 1252
+    CodePageDecoder decoder_; // for a code page other than 1252
     QByteArray bytes_; // text bytes not yet decoded
 
     QString run_; // text not yet inserted, all in runFormat_
@@ -678,18 +678,8 @@ void Reader::setCodePage(int codePage)
 {
     if (codePage == codePage_)
         return;
-    const QByteArray number = QByteArray::number(codePage);
-    QByteArray name;
-    if (codePage == 65001)
-        name = "UTF-8";
-    else if (codePage == 10000)
-        name = "macintosh";
-    else if (codePage >= 437 && codePage <= 869)
-        name = "cp" + number;
-    else
-        name = "windows-" + number;
-    QStringDecoder decoder(name.constData());
-    if (!decoder.isValid())
+    CodePageDecoder decoder = codePageDecoder(codePage);
+    if (!decoder)
         return; // keep reading in the code page we have
     decoder_ = std::move(decoder);
     codePage_ = codePage;
@@ -708,7 +698,7 @@ void Reader::flushBytes()
         return;
     }
     const QString text = codePage_ == 1252 ? refdata::decodeWindows1252(bytes_)
-                         : decoder_.isValid() ? decoder_.decode(bytes_)
+                         : decoder_ ? decoder_(bytes_)
                                               : QString::fromLatin1(bytes_);
     bytes_.clear();
     for (const QChar c : text)
