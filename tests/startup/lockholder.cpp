@@ -1,8 +1,8 @@
 // Helps the start-up tests from another process, and waits to be killed.
 //   lockholder PATH    takes the single-instance lock PATH and says "locked" or "refused".
-//   lockholder --start waits for a line on its input, then starts as the program does and
-//                      says "window" once its main window is loaded, or "refused" when it is
-//                      told that another copy runs.
+//   lockholder --start PATH  waits for a line on its input, then starts as the program does,
+//                      with its lock at PATH, and says "window" once its main window is
+//                      loaded, or "refused" when it is told that another copy runs.
 #include "startup/startup.h"
 #include "ui/fonts.h"
 
@@ -39,7 +39,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     ui::installFonts();
     startup::setMessageShower([](const QString&, const QString&) { say("refused"); });
-    startup::Starter starter(QDir::currentPath());
+    startup::Starter starter(QDir::currentPath(), argc > 2 ? QString::fromLocal8Bit(argv[2])
+                                                           : startup::SingleInstanceGuard::defaultLockPath());
     QObject::connect(&starter, &startup::Starter::mainWindowLoaded, [] { say("window"); });
     std::string line;
     std::getline(std::cin, line);

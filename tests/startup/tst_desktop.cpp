@@ -1,5 +1,4 @@
-// The program on a Linux desktop: Qt's own texts in French, and the menu entry
-// and AppStream data that the desktop's tools accept.
+// The program on a desktop: Qt's own texts in French, and the icon.
 #include "mainwin/aboutpage.h"
 #include "startup/desktop.h"
 #include "ui/richtextbox.h"
@@ -8,11 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
-#include <QFileInfo>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -34,20 +29,6 @@ QStringList menuTexts(QMenu* menu)
     delete menu;
     return texts;
 }
-
-// Runs a validator on a file; skips when the tool is not installed.
-#define VALIDATE(tool, args)                                                                  \
-    do {                                                                                      \
-        const QString exe = QStandardPaths::findExecutable(QStringLiteral(tool));             \
-        if (exe.isEmpty())                                                                    \
-            QSKIP(tool " is not installed; the file was not validated");                      \
-        QProcess p;                                                                           \
-        p.setProcessChannelMode(QProcess::MergedChannels);                                    \
-        p.start(exe, args);                                                                   \
-        QVERIFY(p.waitForFinished(60000));                                                    \
-        const QByteArray said = p.readAll();                                                  \
-        QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, said.constData()); \
-    } while (false)
 
 } // namespace
 
@@ -76,17 +57,6 @@ private slots:
         QCOMPARE(shown(box.button(QMessageBox::Cancel)->text()), u"Annuler"_s);
     }
 
-    void desktopEntryNamesTheWindow()
-    {
-        const QString path = QStringLiteral(VITRALIS_DESKTOP_FILE);
-        QCOMPARE(QFileInfo(path).fileName(), startup::AppId + u".desktop"_s);
-        QSettings entry(path, QSettings::IniFormat);
-        entry.beginGroup(u"Desktop Entry"_s);
-        QCOMPARE(entry.value(u"StartupWMClass"_s).toString(), startup::AppName);
-        QCOMPARE(entry.value(u"Icon"_s).toString(), startup::AppId);
-        VALIDATE("desktop-file-validate", QStringList{path});
-    }
-
     // The icon drawn for the desktop is the window's, and the About page shows it.
     void theIconIsShown()
     {
@@ -97,12 +67,6 @@ private slots:
         auto* icon = page.findChild<QLabel*>(u"ImgIcone"_s);
         QVERIFY(icon && !icon->isHidden());
         QCOMPARE(icon->pixmap().deviceIndependentSize().toSize(), icon->size());
-    }
-
-    void metainfoIsValid()
-    {
-        VALIDATE("appstreamcli",
-                 (QStringList{u"validate"_s, u"--no-net"_s, QStringLiteral(VITRALIS_METAINFO_FILE)}));
     }
 };
 

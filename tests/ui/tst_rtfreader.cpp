@@ -1,4 +1,5 @@
 #include "fuzz/hostiledocuments.h"
+#include "specialfiles.h"
 #include "ui/rtfreader.h"
 
 #include <QBrush>
@@ -14,8 +15,6 @@
 
 #include <cmath>
 #include <iterator>
-
-#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -82,6 +81,7 @@ private slots:
     void badFilesGiveTheNotice_data();
     void badFilesGiveTheNotice();
     void documentsAreLookedForInTheStartFolderFirst();
+    void whatIsNoFileIsNeverRead();
     void shippedDocumentsLoad_data();
     void shippedDocumentsLoad();
 };
@@ -414,13 +414,9 @@ void TestRtfReader::badFilesGiveTheNotice_data()
     QTest::addColumn<qint64>(
         "size"); // -1: no file at all, or the special file below; 0: as written
     QTest::addColumn<bool>("readable");
-    QTest::addColumn<QString>("special");
+    QTest::addColumn<QString>("special"); // "folder": a folder of that name
 
     QTest::newRow("missing") << QByteArray() << qint64(-1) << false << QString();
-    // Reading any of these would block or never end.
-    QTest::newRow("a FIFO") << QByteArray() << qint64(-1) << false << "fifo";
-    QTest::newRow("a device") << QByteArray() << qint64(-1) << false << "/dev/zero";
-    QTest::newRow("a terminal") << QByteArray() << qint64(-1) << false << "/dev/tty";
     QTest::newRow("a folder") << QByteArray() << qint64(-1) << false << "folder";
     QTest::newRow("empty") << QByteArray() << qint64(0) << false << QString();
     QTest::newRow("not RTF") << QByteArray("Licence de Vitralis") << qint64(0) << false
@@ -442,12 +438,8 @@ void TestRtfReader::badFilesGiveTheNotice()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath("Licencebis.rtf");
-    if (special == "fifo")
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    else if (special == "folder")
+    if (special == "folder")
         QVERIFY(QDir().mkdir(path));
-    else if (!special.isEmpty())
-        QVERIFY(QFile::link(special, path));
     if (size >= 0) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -487,13 +479,27 @@ void TestRtfReader::documentsAreLookedForInTheStartFolderFirst()
     put(start, "start");
     QCOMPARE(lookUp(), "start");
     QCOMPARE(ui::readDocument(start.path() + "/", "Liste.rtf", installed.path()), "start");
-    // What is not a regular file is passed over, without waiting on it.
+    // What is not a regular file is passed over.
     QVERIFY(QFile::remove(start.filePath("Liste.rtf")));
-    QCOMPARE(::mkfifo(QFile::encodeName(start.filePath("Liste.rtf")).constData(), 0600), 0);
+    QVERIFY(QDir(start.path()).mkdir("Liste.rtf"));
     QCOMPARE(lookUp(), "installed");
     // No start folder is neither the working folder nor the root.
     QCOMPARE(ui::readDocument(QString(), "Liste.rtf", installed.path()), "installed");
     QCOMPARE(ui::readDocument(QString(), "Liste.rtf", QString()), std::nullopt);
+}
+
+void TestRtfReader::whatIsNoFileIsNeverRead()
+{
+    // Reading any of these would block, never end, or act on a device.
+    QTemporaryDir dir;
+    const QList<test::Unreadable> unreadables = test::makeUnreadables(dir.path());
+    QVERIFY(!unreadables.isEmpty());
+    for (const test::Unreadable& u : unreadables) {
+        QVERIFY2(!ui::readDocument(dir.path(), u.name, QString()), qPrintable(u.what));
+        QTextDocument doc;
+        QVERIFY2(!ui::loadRtfDocument(dir.filePath(u.name), doc), qPrintable(u.what));
+        QVERIFY2(doc.toPlainText().contains(u"introuvable ou illisible"), qPrintable(u.what));
+    }
 }
 
 void TestRtfReader::shippedDocumentsLoad_data()
