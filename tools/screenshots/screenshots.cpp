@@ -1,4 +1,5 @@
-// Takes a picture of each page of the main window, for the documentation:
+// Takes a picture of each page of the main window and of the glossary window's
+// two views, for the documentation:
 //   vitralis_screenshots OUTPUT_FOLDER
 // Run it in the folder that holds the two documents, on a real display (for
 // instance under Xvfb at 96 dpi).
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -32,7 +34,18 @@ int main(int argc, char* argv[])
                 w->grab().save(QDir(out).filePath(
                     QStringLiteral("page-%1.png").arg(QString::fromLatin1(names[k]))));
             }
-            QApplication::quit();
+            // The glossary window, on its information, then on the glossary.
+            w->findChild<QPushButton*>(QStringLiteral("CmdIndex"))->click();
+            QTimer::singleShot(600, w, [&, w] {
+                auto* index = w->findChild<QWidget*>(QStringLiteral("Frm31Index"));
+                if (index) {
+                    index->grab().save(QDir(out).filePath(QStringLiteral("glossary-information.png")));
+                    index->findChild<QPushButton*>(QStringLiteral("CmdGlossaire"))->click();
+                    QApplication::processEvents();
+                    index->grab().save(QDir(out).filePath(QStringLiteral("glossary-glossaire.png")));
+                }
+                QApplication::quit();
+            });
         });
     });
     return QApplication::exec();
