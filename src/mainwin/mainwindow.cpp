@@ -5,7 +5,7 @@
 #include "browse/specialtypage.h"
 #include "glossary/indexwindow.h"
 #include "remedypage.h"
-#include "remedysheet.h"
+#include "sheet/remedysheet.h"
 #include "shellcore.h"
 #include "ui/focusholder.h"
 #include "ui/fonts.h"
@@ -25,6 +25,9 @@
 #include <utility>
 
 namespace mainwin {
+
+using sheet::PageContext;
+using sheet::RemedySheet;
 
 namespace {
 

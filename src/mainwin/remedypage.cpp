@@ -1,13 +1,17 @@
 #include "remedypage.h"
 
-#include "remedysheet.h"
-#include "warningwindow.h"
+#include "sheet/remedysheet.h"
+#include "sheet/warningwindow.h"
 
 #include "ui/fonts.h"
 #include "ui/listbox.h"
 #include "ui/twips.h"
 
 namespace mainwin {
+
+using sheet::PageContext;
+using sheet::RemedySheet;
+using sheet::WarningWindow;
 
 RemedyPage::RemedyPage(const PageContext& context, QWidget* parent)
     : QWidget(parent), m_context(context)

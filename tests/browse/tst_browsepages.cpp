@@ -6,7 +6,7 @@
 #include "browse/specialtypage.h"
 #include "mainwin/indications.h"
 #include "mainwindowfixture.h"
-#include "mainwin/warningwindow.h"
+#include "sheet/warningwindow.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -15,6 +15,7 @@
 using namespace Qt::StringLiterals;
 
 using namespace mainwin;
+using namespace sheet;
 using testsupport::click;
 using testsupport::occurrences;
 using testsupport::pick;

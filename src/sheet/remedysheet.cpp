@@ -15,7 +15,13 @@
 
 #include <utility>
 
-namespace mainwin {
+namespace sheet {
+
+using mainwin::ColouringPlan;
+using mainwin::FormatRange;
+using mainwin::FormattedText;
+using mainwin::TextSpan;
+using mainwin::WarningState;
 
 namespace {
 
@@ -189,7 +195,7 @@ void RemedySheet::presentAgain()
 void RemedySheet::layOutAndArm(const QString& text)
 {
     // The final text and its looks, set once.
-    const FormattedText f = formatIndications(text);
+    const FormattedText f = mainwin::formatIndications(text);
     {
         const ui::RichTextBox::OneLayout once(*m_body);
         m_body->setText(f.text);
@@ -302,4 +308,4 @@ void RemedySheet::prepare()
         m_name->setCaption(QString());
 }
 
-} // namespace mainwin
+} // namespace sheet

@@ -14,7 +14,7 @@ class ListBox;
 class RichTextBox;
 } // namespace ui
 
-namespace mainwin {
+namespace sheet {
 
 // The detail panel that shows one remedy. Page 0 carries the full sheet, with
 // French name, origin and specialties; the three search pages carry reduced
@@ -55,13 +55,14 @@ public:
     // warning label, and for a listed remedy the warning text and the page's
     // pending flag, so that the deferred step opens the window. Remembers
     // whether the keyboard made the pick.
-    void showPicked(const refdata::RemedyTable& table, const QString& name, WarningState& warnings,
-                    bool& pending);
+    void showPicked(const refdata::RemedyTable& table, const QString& name,
+                    mainwin::WarningState& warnings, bool& pending);
     // The end of a search page's deferred step: the focus goes back to
     // `chooser`, or stays in `results` when the remedy shown was picked there
     // from the keyboard, so that the next arrow goes on through them; then the
     // warning window when one is due.
-    void returnFocus(QWidget* results, QWidget* chooser, WarningState& warnings, bool& pending);
+    void returnFocus(QWidget* results, QWidget* chooser, mainwin::WarningState& warnings,
+                     bool& pending);
 
     void setWarning(const QString& text);
     void clearBody();
@@ -71,7 +72,7 @@ public:
     QWidget* chainTabOrder(QWidget* previous);
     // Colours the plan's stretches of the body, keeping their other looks, and
     // brings the stretch it names into view with nothing selected.
-    void colour(const ColouringPlan& plan, const QColor& colour);
+    void colour(const mainwin::ColouringPlan& plan, const QColor& colour);
 
     // What the window's start-up step does to every sheet: fixed captions and
     // the full sheet's text labels become transparent, value labels lose their
@@ -85,7 +86,7 @@ signals:
 private:
     // The deferred step's last part: the window when one is due and warnings
     // are not silenced; the flag is cleared in every case.
-    static void openPendingWarning(WarningState& warnings, bool& pending, QWidget* parent);
+    static void openPendingWarning(mainwin::WarningState& warnings, bool& pending, QWidget* parent);
     void layOutAndArm(const QString& text);
     ui::Label* caption(const char* name, const QString& text, const QRect& twips, double points,
                        const QString& hint = {});
@@ -108,4 +109,4 @@ private:
     QList<ui::Label*> m_captions;
 };
 
-} // namespace mainwin
+} // namespace sheet
