@@ -16,7 +16,7 @@ KeywordPage::KeywordPage(const sheet::PageContext& context, QWidget* parent)
     : QWidget(parent), m_context(context)
 {
     setObjectName(QStringLiteral("Pict(1)"));
-    m_sheet = new sheet::RemedySheet(1, this);
+    m_sheet = new sheet::RemedySheet(1, context, this);
 
     m_letters = new ui::LetterIndex(
         {300, 30, 360, 360, 315, 12, ui::colour::Panel, ui::colour::DarkGrey}, EmptyLetters, this);

@@ -14,7 +14,7 @@ SpecialtyPage::SpecialtyPage(const sheet::PageContext& context, QWidget* parent)
     : QWidget(parent), m_context(context)
 {
     setObjectName(QStringLiteral("Pict(2)"));
-    m_sheet = new sheet::RemedySheet(2, this);
+    m_sheet = new sheet::RemedySheet(2, context, this);
 
     m_specialties = new ui::ListBox(this, QStringLiteral("LstBranche"));
     m_specialties->setGeometry(ui::twipsRect(QRect(60, 60, 5115, 9690)));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "glossary/termlookup.h"
 #include "mainwin/warningstate.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
@@ -15,6 +16,8 @@ struct PageContext
     const refdata::KeywordList* words = nullptr;
     mainwin::WarningState* warnings = nullptr;
     QWidget* foc = nullptr; // the out-of-sight field that takes the focus after clicks
+    const glossary::TermLookup* terms = nullptr; // the glossary's terms, for definitions in place
+    QString version;                             // the program's version, on paper
 };
 
 } // namespace sheet

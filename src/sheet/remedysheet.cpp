@@ -1,5 +1,6 @@
 #include "remedysheet.h"
 
+#include "papersheet.h"
 #include "warningwindow.h"
 
 #include "ui/focusholder.h"
@@ -10,8 +11,28 @@
 #include "ui/richtextbox.h"
 #include "ui/twips.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
 
 #include <utility>
 
@@ -35,9 +56,40 @@ QString suffixed(const char* base, int page)
     return QString::fromLatin1(base) + (page == 0 ? QString() : QString::number(page));
 }
 
+RemedySheet::DialogAnswer& dialogAnswer()
+{
+    static RemedySheet::DialogAnswer answer;
+    return answer;
+}
+
+int runDialog(QDialog& dialog)
+{
+    const RemedySheet::DialogAnswer& answer = dialogAnswer();
+    return answer ? answer(dialog) : dialog.exec();
+}
+
+// A printer set up for the sheet: the printer's own paper when it names one,
+// A4 otherwise, and margins of 2 cm.
+void setUpPrinter(QPrinter& printer, const QString& name)
+{
+    printer.setDocName(name);
+    const QPrinterInfo info(printer);
+    if (printer.outputFormat() != QPrinter::NativeFormat || info.isNull() ||
+        !info.defaultPageSize().isValid())
+        printer.setPageSize(paperLayout().pageSize());
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageMargins(paperLayout().margins(), QPageLayout::Millimeter);
+}
+
 } // namespace
 
-RemedySheet::RemedySheet(int page, QWidget* parent) : QWidget(parent), m_page(page)
+void RemedySheet::setDialogAnswer(DialogAnswer answer)
+{
+    dialogAnswer() = std::move(answer);
+}
+
+RemedySheet::RemedySheet(int page, const PageContext& context, QWidget* parent)
+    : QWidget(parent), m_page(page), m_context(context)
 {
     setObjectName(suffixed("RemedySheet", page));
     setGeometry(ui::twipsRect(Area));
@@ -116,6 +168,9 @@ RemedySheet::RemedySheet(int page, QWidget* parent) : QWidget(parent), m_page(pa
     m_body->setFont(ui::designFont(ui::Face::Tahoma, 14.25));
     m_body->setFrameStyle(QFrame::NoFrame);
     m_body->setAccessibleName(QStringLiteral("Indications"));
+    m_body->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_body, &QWidget::customContextMenuRequested, this, &RemedySheet::onBodyMenu);
+    m_body->viewport()->installEventFilter(this);
 
     m_warning = valueLabel(QStringLiteral("LblDMe%1").arg(page + 1), QStringLiteral("Avertissement"), QRect(5220, 9090, 8535, 645),
                            12, false, Orange, Panel);
@@ -130,6 +185,39 @@ RemedySheet::RemedySheet(int page, QWidget* parent) : QWidget(parent), m_page(pa
         m_timer->stop();
         emit deferredStep();
     });
+    buildActions();
+}
+
+void RemedySheet::buildActions()
+{
+    // The shortcuts hold in the whole window while the sheet's page is shown:
+    // the hidden pages' sheets do not answer them.
+    auto action = [this](const char* name, const QString& text, const QKeySequence& keys,
+                         void (RemedySheet::*run)()) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(suffixed(name, m_page));
+        a->setShortcut(keys);
+        a->setShortcutContext(Qt::WindowShortcut);
+        a->setEnabled(false);
+        addAction(a);
+        connect(a, &QAction::triggered, this, run);
+        return a;
+    };
+    m_print = action("ActImprimer", QStringLiteral("Imprimer la fiche…"),
+                     QKeySequence(Qt::CTRL | Qt::Key_P), &RemedySheet::print);
+    m_preview =
+        action("ActApercu", QStringLiteral("Aperçu avant impression…"), {}, &RemedySheet::preview);
+    m_savePdf = action("ActEnregistrerPdf", QStringLiteral("Enregistrer la fiche en PDF…"),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &RemedySheet::saveAsPdf);
+    m_copy = action("ActCopierFiche", QStringLiteral("Copier la fiche"),
+                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &RemedySheet::copySheet);
+}
+
+void RemedySheet::setShown(int i)
+{
+    m_shown = i;
+    for (QAction* a : {m_print, m_preview, m_savePdf, m_copy})
+        a->setEnabled(i >= 0);
 }
 
 QRect RemedySheet::place(const QRect& twips) const
@@ -172,6 +260,7 @@ ui::Label* RemedySheet::valueLabel(const QString& name, const QString& what, con
 void RemedySheet::present(const refdata::RemedyTable& table, int i, const QString& name,
                           Finish finish)
 {
+    setShown(i >= 0 && i < table.count ? i : -1);
     m_name->setCaption(name);
     if (isFull()) {
         m_frenchName->setCaption(table.frenchName[i]);
@@ -228,6 +317,7 @@ void RemedySheet::showPicked(const refdata::RemedyTable& table, const QString& n
     m_warning->setCaption(QString());
     const int i = table.indexOf(name);
     if (i < 0) {
+        setShown(-1);
         m_name->setCaption(u' ' + name + u' ');
         presentAgain();
         return;
@@ -261,6 +351,7 @@ void RemedySheet::setWarning(const QString& text)
 
 void RemedySheet::clearBody()
 {
+    setShown(-1);
     m_body->setText(QString());
 }
 
@@ -306,6 +397,179 @@ void RemedySheet::prepare()
     }
     if (!isFull())
         m_name->setCaption(QString());
+}
+
+RemedySheet::TermUnder RemedySheet::termAt(const QPoint& point) const
+{
+    if (!m_context.terms)
+        return {};
+    // Only a point over the text itself, not the blank beside a line's end.
+    const QPoint inDocument = point + QPoint(m_body->horizontalScrollBar()->value(),
+                                             m_body->verticalScrollBar()->value());
+    const int position = m_body->document()->documentLayout()->hitTest(inDocument, Qt::ExactHit);
+    if (position < 0)
+        return {};
+    const QTextBlock block = m_body->document()->findBlock(position);
+    const glossary::TermLookup::Match m =
+        m_context.terms->termAt(block.text(), position - block.position());
+    if (!m.found())
+        return {};
+    QTextCursor from(m_body->document());
+    from.setPosition(block.position() + int(m.start));
+    QTextCursor to = from;
+    to.setPosition(block.position() + int(m.start + m.length));
+    const QRect start = m_body->cursorRect(from);
+    const QRect end = m_body->cursorRect(to);
+    // A term broken over two lines holds the tooltip on its first part.
+    const QRect rect = start.top() == end.top() ? start.united(end) : start;
+    return {m.entry, rect};
+}
+
+QString RemedySheet::definitionAt(const QPoint& point) const
+{
+    const TermUnder t = termAt(point);
+    if (t.entry < 0)
+        return {};
+    return QStringLiteral("<p><b>%1</b>&nbsp;: %2</p>")
+        .arg(m_context.terms->term(t.entry).toHtmlEscaped(),
+             m_context.terms->definition(t.entry).toHtmlEscaped());
+}
+
+bool RemedySheet::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_body->viewport() && event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const TermUnder t = termAt(help->pos());
+        if (t.entry < 0)
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), definitionAt(help->pos()), m_body->viewport(),
+                               t.rect);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void RemedySheet::contextMenuEvent(QContextMenuEvent* event)
+{
+    popUpMenu(new QMenu(this), event->globalPos(), -1);
+}
+
+void RemedySheet::onBodyMenu(const QPoint& pos)
+{
+    const QPoint inDocument =
+        pos + QPoint(m_body->horizontalScrollBar()->value(), m_body->verticalScrollBar()->value());
+    QMenu* menu = m_body->createStandardContextMenu(inDocument);
+    menu->setParent(this, menu->windowFlags());
+    menu->addSeparator();
+    popUpMenu(menu, m_body->viewport()->mapToGlobal(pos), termAt(pos).entry);
+}
+
+void RemedySheet::popUpMenu(QMenu* menu, const QPoint& globalPos, int termEntry)
+{
+    menu->setObjectName(QStringLiteral("MenuFiche"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (termEntry >= 0) {
+        const QString term = m_context.terms->term(termEntry);
+        QAction* first = menu->actions().value(0);
+        auto* definition = new QAction(QStringLiteral("Définition de « %1 »").arg(term), menu);
+        definition->setObjectName(QStringLiteral("ActDefinition"));
+        connect(definition, &QAction::triggered, this,
+                [this, term] { emit definitionRequested(term); });
+        menu->insertAction(first, definition);
+        menu->insertSeparator(first);
+    }
+    menu->addActions({m_print, m_preview, m_savePdf, m_copy});
+    // Not modal: the menu closes on its own, and nothing waits for it.
+    menu->popup(globalPos);
+}
+
+QString RemedySheet::proposedPdfPath() const
+{
+    QString name = m_context.table->latinName[m_shown].trimmed();
+    // Characters no file name may hold, on any system.
+    for (QChar& c : name) {
+        if (QStringLiteral("<>:\"/\\|?*").contains(c) || c.unicode() < 0x20)
+            c = u'-';
+    }
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(folder.isEmpty() ? QDir::homePath() : folder)
+        .filePath(name + QStringLiteral(".pdf"));
+}
+
+void RemedySheet::print()
+{
+    if (m_shown < 0)
+        return;
+    const QString name = m_context.table->latinName[m_shown];
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPrinter(printer, name);
+    QPrintDialog dialog(&printer, window());
+    dialog.setWindowTitle(QStringLiteral("Imprimer la fiche"));
+    if (runDialog(dialog) != QDialog::Accepted)
+        return;
+    const std::unique_ptr<QTextDocument> document = paperSheet(*m_context.table, m_shown);
+    if (!printSheet(*document, printer, {m_context.version, QDate::currentDate()})) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Vitralis"),
+                        QStringLiteral("La fiche n'a pas pu être imprimée."), QMessageBox::Ok,
+                        window());
+        runDialog(box);
+    }
+}
+
+void RemedySheet::preview()
+{
+    if (m_shown < 0)
+        return;
+    const int shown = m_shown;
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPrinter(printer, m_context.table->latinName[shown]);
+    QPrintPreviewDialog dialog(&printer, window());
+    dialog.setObjectName(QStringLiteral("ApercuFiche"));
+    dialog.setWindowTitle(QStringLiteral("Aperçu avant impression"));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, shown](QPrinter* p) {
+        const std::unique_ptr<QTextDocument> document = paperSheet(*m_context.table, shown);
+        printSheet(*document, *p, {m_context.version, QDate::currentDate()});
+    });
+    runDialog(dialog);
+}
+
+void RemedySheet::saveAsPdf()
+{
+    if (m_shown < 0)
+        return;
+    const int shown = m_shown;
+    const QString proposed = proposedPdfPath();
+    QFileDialog dialog(window(), QStringLiteral("Enregistrer la fiche en PDF"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("Documents PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setDirectory(QFileInfo(proposed).absolutePath());
+    dialog.selectFile(proposed);
+    if (runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    const std::unique_ptr<QTextDocument> document = paperSheet(*m_context.table, shown);
+    const QString why = writePdf(*document, path, m_context.table->latinName[shown],
+                                 {m_context.version, QDate::currentDate()});
+    if (why.isEmpty())
+        return;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Vitralis"),
+                    QStringLiteral("La fiche n'a pas pu être enregistrée dans « %1 » : %2.")
+                        .arg(QDir::toNativeSeparators(path), why),
+                    QMessageBox::Ok, window());
+    box.setObjectName(QStringLiteral("MsgEnregistrement"));
+    runDialog(box);
+}
+
+void RemedySheet::copySheet()
+{
+    if (m_shown < 0)
+        return;
+    QGuiApplication::clipboard()->setMimeData(
+        sheetMimeData(*m_context.table, m_shown, {m_context.version, QDate::currentDate()})
+            .release());
 }
 
 } // namespace sheet

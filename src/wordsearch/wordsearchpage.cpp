@@ -52,7 +52,7 @@ WordSearchPage::WordSearchPage(const sheet::PageContext& context, QWidget* paren
     : QWidget(parent), m_context(context)
 {
     setObjectName(QStringLiteral("Pict(3)"));
-    m_sheet = new sheet::RemedySheet(3, this);
+    m_sheet = new sheet::RemedySheet(3, context, this);
 
     text(this, QStringLiteral("LblConsigne1"),
          QStringLiteral("Effectuer une recherche en associant deux symptômes ou mots clés."),

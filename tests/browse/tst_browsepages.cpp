@@ -453,7 +453,7 @@ private slots:
         QWidget container;
         container.resize(940, 660);
         auto* foc = new QLineEdit(&container);
-        const PageContext context{table.get(), &words, &state, foc};
+        const PageContext context{table.get(), &words, &state, foc, nullptr, {}};
         // Each page belongs to its container.
         new browse::KeywordPage(context, &container);
         KeywordControls page;
