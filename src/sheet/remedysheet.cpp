@@ -430,9 +430,20 @@ QString RemedySheet::definitionAt(const QPoint& point) const
     const TermUnder t = termAt(point);
     if (t.entry < 0)
         return {};
-    return QStringLiteral("<p><b>%1</b>&nbsp;: %2</p>")
-        .arg(m_context.terms->term(t.entry).toHtmlEscaped(),
-             m_context.terms->definition(t.entry).toHtmlEscaped());
+    const QString term = m_context.terms->term(t.entry);
+    const QString definition = m_context.terms->definition(t.entry);
+    const QString html =
+        QStringLiteral("<b>%1</b>&nbsp;: %2").arg(term.toHtmlEscaped(), definition.toHtmlEscaped());
+    // A tooltip wraps rich text to a narrow column: a short definition keeps
+    // to one line, a long one wraps at a reading width.
+    constexpr int ReadingWidth = 420;
+    const QFontMetrics metrics(QToolTip::font());
+    if (metrics.horizontalAdvance(term + QStringLiteral(" : ") + definition) * 11 / 10 <=
+        ReadingWidth)
+        return QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(html);
+    return QStringLiteral("<table width=\"%1\"><tr><td>%2</td></tr></table>")
+        .arg(ReadingWidth)
+        .arg(html);
 }
 
 bool RemedySheet::eventFilter(QObject* watched, QEvent* event)

@@ -18,6 +18,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -172,6 +173,26 @@ private slots:
         }
     }
 
+    void aSheetThatRunsOverNumbersItsPages()
+    {
+        auto t = std::make_unique<refdata::RemedyTable>(w->table());
+        const int i = t->indexOf(u"SULFUR"_s);
+        t->indications[i] = t->indications[i].repeated(6);
+        const QString path = folder.filePath(u"long.pdf"_s);
+        const auto paper = sheet::paperSheet(*t, i);
+        QCOMPARE(sheet::writePdf(*paper, path, u"SULFUR"_s, {u"1.40"_s, QDate::currentDate()}),
+                 QString());
+        const QString text = pdfText(path);
+        if (text.isNull())
+            QSKIP("pdftotext (poppler-utils) is not installed: the PDF is not read back");
+        const QRegularExpressionMatch m = QRegularExpression(u"Page 1 sur (\\d+)"_s).match(text);
+        QVERIFY(m.hasMatch());
+        const int pages = m.captured(1).toInt();
+        QVERIFY(pages >= 2);
+        QVERIFY(text.contains(u"Page %1 sur %1"_s.arg(pages)));
+        QCOMPARE(text.count(sheet::Footer::Disclaimer), pages);
+    }
+
     void aFailedWriteKeepsTheEarlierFileAndSaysWhy()
     {
         show(u"SULFUR"_s);
@@ -282,8 +303,8 @@ private slots:
         QHelpEvent hover(QEvent::ToolTip, on, viewport->mapToGlobal(on));
         QApplication::sendEvent(viewport, &hover);
         QTRY_VERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(),
-                 u"<p><b>ténesme</b>&nbsp;: "_s + definition.toHtmlEscaped() + u"</p>"_s);
+        QVERIFY(QToolTip::text().contains(u"<b>ténesme</b>&nbsp;: "_s + definition.toHtmlEscaped() +
+                                          u'<'));
         QToolTip::hideText();
         QVERIFY(
             sheet->definitionAt(QPoint(viewport->width() - 2, viewport->height() - 2)).isEmpty());
