@@ -26,16 +26,28 @@ QString unligated(QString key)
         .replace(QChar(u'æ'), QStringLiteral("ae"));
 }
 
-// The plurals of a key, by the regular rules, on its last word.
-QStringList pluralsOf(const QString& key)
+// The other forms of a key by the regular rules, on its last word: the
+// plural, and for an adjective the feminine and its plural ("purulent",
+// "purulente", "purulentes"; "pelvien", "pelvienne"; "rénal", "rénaux").
+QStringList inflectionsOf(const QString& key)
 {
+    QStringList out;
+    auto feminine = [&](const QString& stem) { out << stem << stem + u's'; };
+    if (key.endsWith(u"eux"))
+        feminine(key.chopped(1) + QStringLiteral("se"));
+    else if (key.endsWith(u"if"))
+        feminine(key.chopped(1) + QStringLiteral("ve"));
     if (key.endsWith(u's') || key.endsWith(u'x') || key.endsWith(u'z'))
-        return {};
-    QStringList out{key + u's'};
+        return out;
+    out << key + u's';
     if (key.endsWith(u"au") || key.endsWith(u"eu") || key.endsWith(u"ou"))
         out << key + u'x';
     if (key.endsWith(u"al"))
         out << key.chopped(2) + QStringLiteral("aux");
+    if (key.endsWith(u"ien") || key.endsWith(u"el"))
+        feminine(key + key.back() + u'e');
+    else if (!key.endsWith(u'e') && !key.endsWith(u"if"))
+        feminine(key + u'e');
     return out;
 }
 
@@ -78,7 +90,7 @@ TermLookup::TermLookup(const refdata::GlossaryTable& table)
         keys << fold(m_terms.back());
     }
     // The terms themselves first, the first entry of a term that comes twice;
-    // then the plurals and the other spellings, where no term has them already.
+    // then the other forms and spellings, where no term has them already.
     for (int i = 0; i < n; ++i) {
         if (keys[i].isEmpty())
             continue;
@@ -86,9 +98,9 @@ TermLookup::TermLookup(const refdata::GlossaryTable& table)
         m_forms.insert(keys[i], m_forms.value(keys[i], i));
     }
     for (int i = 0; i < n; ++i) {
-        for (const QString& plural : pluralsOf(keys[i])) {
-            if (!m_forms.contains(plural))
-                m_forms.insert(plural, i);
+        for (const QString& form : inflectionsOf(keys[i])) {
+            if (!m_forms.contains(form))
+                m_forms.insert(form, i);
         }
     }
     const QHash<QString, int> forms = m_forms;

@@ -29,9 +29,10 @@ private slots:
         QCOMPARE(t->count, 11);
         refdata::parseGlossary(u"abcès§A.\r\nbulle§B1.\r\nbulles§B2.\r\ncoronaire§C1.\r\n"
                                u"coronaire§C2.\r\nentérite§E.\r\ngastro-entérite§G.\r\n"
-                               u"météorisme§M.\r\nœdème§O.\r\nrénal§R.\r\nténesme§T.\r\n\0\0\0"_s,
+                               u"météorisme§M.\r\nœdème§O.\r\npelvien§P.\r\nrénal§R.\r\n"
+                               u"striduleux§S.\r\nténesme§T.\r\n\0\0\0"_s,
                                *terms);
-        QCOMPARE(terms->count, 11);
+        QCOMPARE(terms->count, 13);
     }
 
     void lettersTakeTheirAccentedTerms()
@@ -80,6 +81,12 @@ private slots:
             << u"Des ténesmes."_s << u"ténesmes"_s << 8 << u"ténesme"_s << u"ténesmes"_s;
         QTest::newRow("plural in aux")
             << u"Troubles rénaux."_s << u"rénaux"_s << 2 << u"rénal"_s << u"rénaux"_s;
+        QTest::newRow("feminine") << u"Colique rénale."_s << u"rénale"_s << 0 << u"rénal"_s
+                                  << u"rénale"_s;
+        QTest::newRow("feminine in -ienne")
+            << u"Douleurs pelviennes."_s << u"pelviennes"_s << 3 << u"pelvien"_s << u"pelviennes"_s;
+        QTest::newRow("feminine in -euse") << u"Toux striduleuse."_s << u"striduleuse"_s << 5
+                                           << u"striduleux"_s << u"striduleuse"_s;
         QTest::newRow("a plural that is a term of its own")
             << u"Des bulles."_s << u"bulles"_s << 1 << u"bulles"_s << u"bulles"_s;
         QTest::newRow("two words, on the second")
