@@ -260,7 +260,8 @@ private slots:
         bool seen = false;
         QTimer closer;
         connect(&closer, &QTimer::timeout, this, [&] {
-            if (auto* d = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {
+            auto* d = w->findChild<QPrintPreviewDialog*>(u"ApercuFiche"_s);
+            if (d && d->isVisible()) {
                 seen = true;
                 d->reject();
             }
