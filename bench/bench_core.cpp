@@ -1,9 +1,11 @@
 // The widget-free work behind the clicks, warm, in a loop: the layout plan of
-// the longest remedy, the searches of the pages and the suggestions of a
-// letter. What a person waits for is measured by bench_clicks; these say how
+// the longest remedy, the searches of the pages, the suggestions of a letter,
+// and the glossary lookup behind the sheets' definitions (built once at
+// start, asked at each hover). What a person waits for is measured by bench_clicks; these say how
 // much of it is the work itself.
 //   bench_core [--smoke] [Google Benchmark's options]
 #include "browse/browsecore.h"
+#include "glossary/termlookup.h"
 #include "mainwin/indications.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
@@ -76,6 +78,35 @@ void twoWordSearchNerfPeau(benchmark::State& state)
         benchmark::DoNotOptimize(wordsearch::searchTwoWords(*tables().remedies, w1, w2));
 }
 
+void glossaryLookupBuilt(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto table = std::make_unique<refdata::GlossaryTable>();
+        refdata::LoadGlossary(*table);
+        benchmark::DoNotOptimize(glossary::TermLookup(*table));
+    }
+}
+
+// A hover asks for the word under the pointer: here, each word of the longest
+// text in turn; the figure is per word.
+void termUnderEachWordOfLongest(benchmark::State& state)
+{
+    auto table = std::make_unique<refdata::GlossaryTable>();
+    refdata::LoadGlossary(*table);
+    const glossary::TermLookup lookup(*table);
+    const QString& text = tables().remedies->indications[tables().longest];
+    QList<qsizetype> starts;
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        if (text[k].isLetter() && (k == 0 || !text[k - 1].isLetter()))
+            starts << k;
+    }
+    for (auto _ : state) {
+        for (qsizetype k : starts)
+            benchmark::DoNotOptimize(lookup.termAt(text, k + 1));
+    }
+    state.SetItemsProcessed(state.iterations() * starts.size());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -96,6 +127,8 @@ int main(int argc, char** argv)
         {"SpecialtySearchNervousSystem", specialtySearchNervousSystem},
         {"SuggestionsOfA", suggestionsOfA},
         {"TwoWordSearchNerfPeau", twoWordSearchNerfPeau},
+        {"GlossaryLookupBuilt", glossaryLookupBuilt},
+        {"TermUnderEachWordOfLongest", termUnderEachWordOfLongest},
     };
     for (const auto& [name, fn] : all) {
         auto* b = benchmark::RegisterBenchmark(name, fn)->Unit(benchmark::kMicrosecond);

@@ -1,8 +1,8 @@
 #include "keywordpage.h"
 
 #include "browsecore.h"
-#include "mainwin/remedysheet.h"
 #include "mainwin/shellcore.h"
+#include "sheet/remedysheet.h"
 #include "ui/focusholder.h"
 #include "ui/fonts.h"
 #include "ui/letterindex.h"
@@ -10,14 +10,13 @@
 #include "ui/resultspanel.h"
 #include "ui/twips.h"
 
-
 namespace browse {
 
-KeywordPage::KeywordPage(const mainwin::PageContext& context, QWidget* parent)
+KeywordPage::KeywordPage(const sheet::PageContext& context, QWidget* parent)
     : QWidget(parent), m_context(context)
 {
     setObjectName(QStringLiteral("Pict(1)"));
-    m_sheet = new mainwin::RemedySheet(1, this);
+    m_sheet = new sheet::RemedySheet(1, context, this);
 
     m_letters = new ui::LetterIndex(
         {300, 30, 360, 360, 315, 12, ui::colour::Panel, ui::colour::DarkGrey}, EmptyLetters, this);
@@ -35,7 +34,7 @@ KeywordPage::KeywordPage(const mainwin::PageContext& context, QWidget* parent)
     connect(m_letters, &ui::LetterIndex::letterClicked, this, &KeywordPage::onLetterClicked);
     connect(m_words, &ui::ListBox::clicked, this, &KeywordPage::onWordClicked);
     connect(m_results->list(), &ui::ListBox::clicked, this, &KeywordPage::onRemedyClicked);
-    connect(m_sheet, &mainwin::RemedySheet::deferredStep, this, &KeywordPage::onDeferredStep);
+    connect(m_sheet, &sheet::RemedySheet::deferredStep, this, &KeywordPage::onDeferredStep);
 }
 
 void KeywordPage::addWords(const QStringList& words)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/pagecontext.h"
+#include "sheet/pagecontext.h"
 
 #include <QWidget>
 
@@ -9,7 +9,7 @@ class LetterIndex;
 class ListBox;
 class ResultsPanel;
 } // namespace ui
-namespace mainwin {
+namespace sheet {
 class RemedySheet;
 }
 
@@ -22,7 +22,7 @@ class KeywordPage : public QWidget
     Q_OBJECT
 
 public:
-    KeywordPage(const mainwin::PageContext& context, QWidget* parent);
+    KeywordPage(const sheet::PageContext& context, QWidget* parent);
 
     // The words for `LstMC`, as the window's start-up step lists them.
     void addWords(const QStringList& words);
@@ -44,8 +44,8 @@ private:
     // the focus back to the word list, open the warning window when due.
     void onDeferredStep();
 
-    mainwin::PageContext m_context;
-    mainwin::RemedySheet* m_sheet;
+    sheet::PageContext m_context;
+    sheet::RemedySheet* m_sheet;
     ui::LetterIndex* m_letters;
     ui::ListBox* m_words;
     ui::ResultsPanel* m_results;

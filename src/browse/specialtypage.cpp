@@ -1,21 +1,20 @@
 #include "specialtypage.h"
 
 #include "browsecore.h"
-#include "mainwin/remedysheet.h"
 #include "mainwin/shellcore.h"
+#include "sheet/remedysheet.h"
 #include "specialties.h"
 #include "ui/fonts.h"
 #include "ui/resultspanel.h"
 #include "ui/twips.h"
 
-
 namespace browse {
 
-SpecialtyPage::SpecialtyPage(const mainwin::PageContext& context, QWidget* parent)
+SpecialtyPage::SpecialtyPage(const sheet::PageContext& context, QWidget* parent)
     : QWidget(parent), m_context(context)
 {
     setObjectName(QStringLiteral("Pict(2)"));
-    m_sheet = new mainwin::RemedySheet(2, this);
+    m_sheet = new sheet::RemedySheet(2, context, this);
 
     m_specialties = new ui::ListBox(this, QStringLiteral("LstBranche"));
     m_specialties->setGeometry(ui::twipsRect(QRect(60, 60, 5115, 9690)));
@@ -29,7 +28,7 @@ SpecialtyPage::SpecialtyPage(const mainwin::PageContext& context, QWidget* paren
 
     connect(m_specialties, &ui::ListBox::clicked, this, &SpecialtyPage::onSpecialtyClicked);
     connect(m_results->list(), &ui::ListBox::clicked, this, &SpecialtyPage::onRemedyClicked);
-    connect(m_sheet, &mainwin::RemedySheet::deferredStep, this, &SpecialtyPage::onDeferredStep);
+    connect(m_sheet, &sheet::RemedySheet::deferredStep, this, &SpecialtyPage::onDeferredStep);
 }
 
 void SpecialtyPage::clearCountLine()

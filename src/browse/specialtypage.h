@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/pagecontext.h"
+#include "sheet/pagecontext.h"
 
 #include <QWidget>
 
@@ -8,7 +8,7 @@ namespace ui {
 class ListBox;
 class ResultsPanel;
 } // namespace ui
-namespace mainwin {
+namespace sheet {
 class RemedySheet;
 }
 
@@ -21,7 +21,7 @@ class SpecialtyPage : public QWidget
     Q_OBJECT
 
 public:
-    SpecialtyPage(const mainwin::PageContext& context, QWidget* parent);
+    SpecialtyPage(const sheet::PageContext& context, QWidget* parent);
 
     // Empties the count line and the chosen specialty, as the window's load does.
     void clearCountLine();
@@ -38,8 +38,8 @@ private:
     // specialty list, and the warning window when due.
     void onDeferredStep();
 
-    mainwin::PageContext m_context;
-    mainwin::RemedySheet* m_sheet;
+    sheet::PageContext m_context;
+    sheet::RemedySheet* m_sheet;
     ui::ListBox* m_specialties;
     ui::ResultsPanel* m_results;
 };

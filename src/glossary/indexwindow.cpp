@@ -199,6 +199,27 @@ void IndexWindow::onLetterClicked(QChar letter)
         m_terms->addEntries(termsUnderLetter(*m_table, letter.toLower()));
 }
 
+void IndexWindow::showTerm(const QString& term)
+{
+    if (term.isEmpty())
+        return;
+    if (showsInformation())
+        onFocClicked();
+    // "é" terms stand under E, the "œ" term under O.
+    QChar letter = term.front().toLower();
+    if (letter == u'é')
+        letter = u'e';
+    else if (letter == u'œ')
+        letter = u'o';
+    onLetterClicked(letter.toUpper());
+    const QList<QListWidgetItem*> found = m_terms->findItems(term, Qt::MatchExactly);
+    if (found.isEmpty())
+        return;
+    m_terms->setFocus();
+    m_terms->setCurrentItem(found.front());
+    m_terms->scrollToItem(found.front());
+}
+
 void IndexWindow::onTermClicked()
 {
     m_definition->setCaption(QString());

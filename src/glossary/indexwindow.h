@@ -37,6 +37,9 @@ public:
     ~IndexWindow() override;
 
     const refdata::GlossaryTable& table() const { return *m_table; }
+    // Shows the glossary at `term` (as it is spelt there): its letter chosen,
+    // the term selected and under the keyboard, its definition shown.
+    void showTerm(const QString& term);
     // Whether the product information covers the glossary.
     bool showsInformation() const;
 

@@ -5,7 +5,7 @@
 #include "browse/specialtypage.h"
 #include "glossary/indexwindow.h"
 #include "remedypage.h"
-#include "remedysheet.h"
+#include "sheet/remedysheet.h"
 #include "shellcore.h"
 #include "ui/focusholder.h"
 #include "ui/fonts.h"
@@ -25,6 +25,9 @@
 #include <utility>
 
 namespace mainwin {
+
+using sheet::PageContext;
+using sheet::RemedySheet;
 
 namespace {
 
@@ -92,7 +95,8 @@ MainWindow::MainWindow(const ProgramValues& values, QWidget* parent)
     m_foc->setGeometry(ui::twipsRect(QRect(15720, 180, 735, 285)));
     ui::makeFocusHolder(m_foc, QStringLiteral("Focus"));
 
-    const PageContext context{m_table.get(), &m_keywords, &m_warnings, m_foc};
+    const PageContext context{m_table.get(), &m_keywords, &m_warnings,
+                              m_foc,         &m_terms,    m_values.versionText};
     m_remedyPage = new RemedyPage(context, this);
     m_keywordPage = new browse::KeywordPage(context, this);
     m_specialtyPage = new browse::SpecialtyPage(context, this);
@@ -111,6 +115,8 @@ MainWindow::MainWindow(const ProgramValues& values, QWidget* parent)
     connect(quit, &QPushButton::clicked, this, &MainWindow::onQuitClicked);
     connect(index, &QPushButton::clicked, this, &MainWindow::onIndexClicked);
     connect(m_aboutPage, &AboutPage::siteClicked, this, &MainWindow::onSiteClicked);
+    for (RemedySheet* s : findChildren<RemedySheet*>())
+        connect(s, &RemedySheet::definitionRequested, this, &MainWindow::onDefinitionRequested);
     m_indexButton = index;
     m_quitButton = quit;
     orderTabs();
@@ -196,6 +202,11 @@ void MainWindow::readTables()
     m_tablesRead = true;
     refdata::LoadRemedyTable(*m_table, [this](const QString& name) { m_unlistedNames << name; });
     refdata::LoadKeywordList(m_keywords, [this](const QString& word) { m_unlistedWords << word; });
+    // The sheets find the glossary's terms through a lookup built once here;
+    // the glossary window keeps reading its own table at each opening.
+    const auto glossaryTable = std::make_unique<refdata::GlossaryTable>();
+    refdata::LoadGlossary(*glossaryTable);
+    m_terms = glossary::TermLookup(*glossaryTable);
 }
 
 void MainWindow::startupStep()
@@ -254,6 +265,11 @@ void MainWindow::onIndexClicked()
 {
     ui::parkFocus(m_foc);
     glossary::IndexWindow::showWindow(m_values.startFolder, this);
+}
+
+void MainWindow::onDefinitionRequested(const QString& term)
+{
+    glossary::IndexWindow::showWindow(m_values.startFolder, this)->showTerm(term);
 }
 
 void MainWindow::onSiteClicked()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "glossary/termlookup.h"
 #include "mainwin/warningstate.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
@@ -62,6 +63,7 @@ public:
 
     const refdata::RemedyTable& table() const { return *m_table; }
     const refdata::KeywordList& keywords() const { return m_keywords; }
+    const glossary::TermLookup& terms() const { return m_terms; }
     WarningState& warnings() { return m_warnings; }
     const ProgramValues& values() const { return m_values; }
 
@@ -71,10 +73,13 @@ private:
     void onIndexClicked();
     void onSiteClicked();
     void onQuitClicked();
+    // A sheet asked for the glossary's page of a term.
+    void onDefinitionRequested(const QString& term);
 
     ProgramValues m_values;
     std::unique_ptr<refdata::RemedyTable> m_table;
     refdata::KeywordList m_keywords;
+    glossary::TermLookup m_terms; // the glossary's terms, for the sheets' definitions
     WarningState m_warnings;
     int m_currentPage = 0;
     bool m_tablesRead = false;

@@ -1,7 +1,7 @@
 #include "remedypage.h"
 
-#include "remedysheet.h"
-#include "warningwindow.h"
+#include "sheet/remedysheet.h"
+#include "sheet/warningwindow.h"
 
 #include "ui/fonts.h"
 #include "ui/listbox.h"
@@ -9,11 +9,15 @@
 
 namespace mainwin {
 
+using sheet::PageContext;
+using sheet::RemedySheet;
+using sheet::WarningWindow;
+
 RemedyPage::RemedyPage(const PageContext& context, QWidget* parent)
     : QWidget(parent), m_context(context)
 {
     setObjectName(QStringLiteral("Pict(0)"));
-    m_sheet = new RemedySheet(0, this);
+    m_sheet = new RemedySheet(0, context, this);
     m_names = new ui::ListBox(this, QStringLiteral("LstNom"));
     m_names->setGeometry(ui::twipsRect(QRect(60, 60, 5115, 9690)));
     m_names->setFont(ui::designFont(ui::Face::Tahoma, 14.25));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/pagecontext.h"
+#include "sheet/pagecontext.h"
 
 #include <QWidget>
 
@@ -8,9 +8,11 @@ namespace ui {
 class ListBox;
 }
 
-namespace mainwin {
-
+namespace sheet {
 class RemedySheet;
+}
+
+namespace mainwin {
 
 // The page "Remèdes", `Pict(0)`: the remedy names and the full sheet.
 class RemedyPage : public QWidget
@@ -18,7 +20,7 @@ class RemedyPage : public QWidget
     Q_OBJECT
 
 public:
-    RemedyPage(const PageContext& context, QWidget* parent);
+    RemedyPage(const sheet::PageContext& context, QWidget* parent);
 
     // The names for `LstNom`, as the window's start-up step lists them.
     void addNames(const QStringList& names);
@@ -34,8 +36,8 @@ private:
     // remedy, the warning window.
     void onDeferredStep();
 
-    PageContext m_context;
-    RemedySheet* m_sheet;
+    sheet::PageContext m_context;
+    sheet::RemedySheet* m_sheet;
     ui::ListBox* m_names;
 };
 

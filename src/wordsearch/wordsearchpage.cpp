@@ -1,7 +1,7 @@
 #include "wordsearchpage.h"
 
-#include "mainwin/remedysheet.h"
 #include "mainwin/shellcore.h"
+#include "sheet/remedysheet.h"
 #include "ui/focusholder.h"
 #include "ui/fonts.h"
 #include "ui/label.h"
@@ -48,11 +48,11 @@ ui::ListBox* suggestionList(QWidget* parent, const QString& name, const QString&
 
 } // namespace
 
-WordSearchPage::WordSearchPage(const mainwin::PageContext& context, QWidget* parent)
+WordSearchPage::WordSearchPage(const sheet::PageContext& context, QWidget* parent)
     : QWidget(parent), m_context(context)
 {
     setObjectName(QStringLiteral("Pict(3)"));
-    m_sheet = new mainwin::RemedySheet(3, this);
+    m_sheet = new sheet::RemedySheet(3, context, this);
 
     text(this, QStringLiteral("LblConsigne1"),
          QStringLiteral("Effectuer une recherche en associant deux symptômes ou mots clés."),
@@ -95,7 +95,7 @@ WordSearchPage::WordSearchPage(const mainwin::PageContext& context, QWidget* par
     }
     connect(m_search, &QPushButton::clicked, this, &WordSearchPage::onSearchClicked);
     connect(m_results->list(), &ui::ListBox::clicked, this, &WordSearchPage::onRemedyClicked);
-    connect(m_sheet, &mainwin::RemedySheet::deferredStep, this, &WordSearchPage::onDeferredStep);
+    connect(m_sheet, &sheet::RemedySheet::deferredStep, this, &WordSearchPage::onDeferredStep);
 }
 
 void WordSearchPage::clearCountLine()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/pagecontext.h"
+#include "sheet/pagecontext.h"
 
 #include <QWidget>
 
@@ -12,7 +12,7 @@ namespace ui {
 class ListBox;
 class ResultsPanel;
 } // namespace ui
-namespace mainwin {
+namespace sheet {
 class RemedySheet;
 }
 
@@ -25,7 +25,7 @@ class WordSearchPage : public QWidget
     Q_OBJECT
 
 public:
-    WordSearchPage(const mainwin::PageContext& context, QWidget* parent);
+    WordSearchPage(const sheet::PageContext& context, QWidget* parent);
 
     // The lower-cased copy of word field k (0 or 1) that its suggestions follow.
     QString shadow(int k) const { return m_shadow.at(k); }
@@ -56,8 +56,8 @@ private:
 
     void refreshSuggestions(int k);
 
-    mainwin::PageContext m_context;
-    mainwin::RemedySheet* m_sheet;
+    sheet::PageContext m_context;
+    sheet::RemedySheet* m_sheet;
     std::array<QLineEdit*, 2> m_words{};        // T1, T2
     std::array<ui::ListBox*, 2> m_suggestions{}; // Lst1, Lst2
     QPushButton* m_search;

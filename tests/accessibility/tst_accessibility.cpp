@@ -3,8 +3,8 @@
 // names of the controls, the fonts' point sizes, and the keys that work the
 // windows without a mouse. Controls are found by their names alone.
 #include "glossary/indexwindow.h"
-#include "mainwin/warningwindow.h"
 #include "mainwindowfixture.h"
+#include "sheet/warningwindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -15,7 +15,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace testsupport;
-using mainwin::WarningWindow;
+using sheet::WarningWindow;
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "browse/specialtypage.h"
 #include "mainwin/indications.h"
 #include "mainwindowfixture.h"
-#include "mainwin/warningwindow.h"
+#include "sheet/warningwindow.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -15,6 +15,7 @@
 using namespace Qt::StringLiterals;
 
 using namespace mainwin;
+using namespace sheet;
 using testsupport::click;
 using testsupport::occurrences;
 using testsupport::pick;
@@ -452,7 +453,7 @@ private slots:
         QWidget container;
         container.resize(940, 660);
         auto* foc = new QLineEdit(&container);
-        const PageContext context{table.get(), &words, &state, foc};
+        const PageContext context{table.get(), &words, &state, foc, nullptr, {}};
         // Each page belongs to its container.
         new browse::KeywordPage(context, &container);
         KeywordControls page;

@@ -2,7 +2,7 @@
 // picking suggestions, searching, picking a remedy found, and what the page
 // does ten milliseconds later.
 #include "mainwindowfixture.h"
-#include "mainwin/warningwindow.h"
+#include "sheet/warningwindow.h"
 #include "wordsearch/wordsearchcore.h"
 #include "wordsearch/wordsearchpage.h"
 
@@ -13,6 +13,7 @@
 using namespace Qt::StringLiterals;
 
 using namespace mainwin;
+using namespace sheet;
 using testsupport::click;
 using testsupport::formatAt;
 using testsupport::occurrences;

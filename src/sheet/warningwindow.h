@@ -7,7 +7,7 @@
 
 #include <functional>
 
-namespace mainwin {
+namespace sheet {
 
 // Frm21Msg: the small modal window that gives a listed remedy's own warning,
 // with a check box that silences it for the rest of the run.
@@ -16,10 +16,10 @@ class WarningWindow : public QDialog
     Q_OBJECT
 
 public:
-    WarningWindow(WarningState& state, QWidget* parent = nullptr);
+    WarningWindow(mainwin::WarningState& state, QWidget* parent = nullptr);
 
     // Opens the window modally over `parent` and returns once it is closed.
-    static void openModal(WarningState& state, QWidget* parent);
+    static void openModal(mainwin::WarningState& state, QWidget* parent);
 
     // Tests put a function here to see each opening instead of a modal loop;
     // it gets the window, already loaded, and the window is closed after it.
@@ -27,7 +27,7 @@ public:
     static void setInterceptor(Interceptor interceptor);
 
 private:
-    WarningState& m_state;
+    mainwin::WarningState& m_state;
 };
 
-} // namespace mainwin
+} // namespace sheet

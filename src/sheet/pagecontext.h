@@ -1,20 +1,23 @@
 #pragma once
 
+#include "glossary/termlookup.h"
+#include "mainwin/warningstate.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
-#include "mainwin/warningstate.h"
 
 #include <QWidget>
 
-namespace mainwin {
+namespace sheet {
 
 // What the main window lends every page for the whole run.
 struct PageContext
 {
     const refdata::RemedyTable* table = nullptr;
     const refdata::KeywordList* words = nullptr;
-    WarningState* warnings = nullptr;
+    mainwin::WarningState* warnings = nullptr;
     QWidget* foc = nullptr; // the out-of-sight field that takes the focus after clicks
+    const glossary::TermLookup* terms = nullptr; // the glossary's terms, for definitions in place
+    QString version;                             // the program's version, on paper
 };
 
-} // namespace mainwin
+} // namespace sheet

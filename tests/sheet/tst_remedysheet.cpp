@@ -2,7 +2,7 @@
 // of the indications, the warning label and the warning window.
 #include "mainwindowfixture.h"
 #include "mainwin/indications.h"
-#include "mainwin/warningwindow.h"
+#include "sheet/warningwindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,6 +16,7 @@
 using namespace Qt::StringLiterals;
 
 using namespace mainwin;
+using namespace sheet;
 using testsupport::formatAt;
 
 namespace {

@@ -3,9 +3,15 @@
 #include "mainwin/indications.h"
 #include "mainwin/warningstate.h"
 #include "refdata/remedytable.h"
+#include "sheet/pagecontext.h"
 
 #include <QWidget>
 
+#include <functional>
+
+class QAction;
+class QDialog;
+class QMenu;
 class QTimer;
 
 namespace ui {
@@ -14,20 +20,24 @@ class ListBox;
 class RichTextBox;
 } // namespace ui
 
-namespace mainwin {
+namespace sheet {
 
 // The detail panel that shows one remedy. Page 0 carries the full sheet, with
 // French name, origin and specialties; the three search pages carry reduced
 // sheets with the name, the marks, the body and the warning only. The sheet's
 // controls carry the names of their page: "LblDNom" on page 0, "LblDNom1" on
 // page 1, and so on.
+//
+// The sheet also goes beyond the screen: its context menu and shortcuts print
+// it, preview it, save it as a PDF file and copy it, laid out for paper; and a
+// medical term of its body shows its definition when the mouse rests on it.
 class RemedySheet : public QWidget
 {
     Q_OBJECT
 
 public:
     // `page` is 0 for the full sheet, 1 to 3 for the reduced ones.
-    RemedySheet(int page, QWidget* parent);
+    RemedySheet(int page, const PageContext& context, QWidget* parent);
 
     int page() const { return m_page; }
     bool isFull() const { return m_page == 0; }
@@ -55,13 +65,14 @@ public:
     // warning label, and for a listed remedy the warning text and the page's
     // pending flag, so that the deferred step opens the window. Remembers
     // whether the keyboard made the pick.
-    void showPicked(const refdata::RemedyTable& table, const QString& name, WarningState& warnings,
-                    bool& pending);
+    void showPicked(const refdata::RemedyTable& table, const QString& name,
+                    mainwin::WarningState& warnings, bool& pending);
     // The end of a search page's deferred step: the focus goes back to
     // `chooser`, or stays in `results` when the remedy shown was picked there
     // from the keyboard, so that the next arrow goes on through them; then the
     // warning window when one is due.
-    void returnFocus(QWidget* results, QWidget* chooser, WarningState& warnings, bool& pending);
+    void returnFocus(QWidget* results, QWidget* chooser, mainwin::WarningState& warnings,
+                     bool& pending);
 
     void setWarning(const QString& text);
     void clearBody();
@@ -71,21 +82,61 @@ public:
     QWidget* chainTabOrder(QWidget* previous);
     // Colours the plan's stretches of the body, keeping their other looks, and
     // brings the stretch it names into view with nothing selected.
-    void colour(const ColouringPlan& plan, const QColor& colour);
+    void colour(const mainwin::ColouringPlan& plan, const QColor& colour);
 
     // What the window's start-up step does to every sheet: fixed captions and
     // the full sheet's text labels become transparent, value labels lose their
     // borders, and a reduced sheet's name is emptied.
     void prepare();
 
+    // The remedy shown, or -1 when the sheet shows none (a page not used yet,
+    // a body emptied): then printing, saving and copying are disabled.
+    int shownRemedy() const { return m_shown; }
+
+    // The glossary's definition of the term under `point` of the body (in the
+    // body's viewport), as its tooltip shows it, or an empty string.
+    QString definitionAt(const QPoint& point) const;
+
+    // What the sheet gives out, as its context menu and shortcuts do.
+    void print();
+    void preview();
+    void saveAsPdf();
+    void copySheet();
+
+    // Tests put a function here to answer each dialog the sheet opens (print,
+    // preview, file, message) instead of a modal loop: it gets the dialog,
+    // ready to show, and returns its result.
+    using DialogAnswer = std::function<int(QDialog&)>;
+    static void setDialogAnswer(DialogAnswer answer);
+
 signals:
     // The sheet's timer ticked, 10 ms after a showing.
     void deferredStep();
+    // The context menu asked for the glossary's page of a term.
+    void definitionRequested(const QString& term);
+
+protected:
+    // A right-click or the menu key on a label or a panel of the sheet.
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct TermUnder
+    {
+        int entry = -1;
+        QRect rect; // where it stands in the body's viewport
+    };
+    TermUnder termAt(const QPoint& point) const;
+    void buildActions();
+    void setShown(int i);
+    // The context menu: the body's own actions first when it is the body's,
+    // then the definition of the term under the pointer, then the sheet's.
+    void popUpMenu(QMenu* menu, const QPoint& globalPos, int termEntry);
+    void onBodyMenu(const QPoint& pos);
+    QString proposedPdfPath() const;
     // The deferred step's last part: the window when one is due and warnings
     // are not silenced; the flag is cleared in every case.
-    static void openPendingWarning(WarningState& warnings, bool& pending, QWidget* parent);
+    static void openPendingWarning(mainwin::WarningState& warnings, bool& pending, QWidget* parent);
     void layOutAndArm(const QString& text);
     ui::Label* caption(const char* name, const QString& text, const QRect& twips, double points,
                        const QString& hint = {});
@@ -95,6 +146,8 @@ private:
 
     bool m_keyboardPick = false; // the remedy shown was picked from the keyboard
     int m_page;
+    PageContext m_context;
+    int m_shown = -1;
     ui::Label* m_name = nullptr;
     ui::Label* m_frenchName = nullptr;  // full sheet only
     ui::Label* m_origin = nullptr;      // full sheet only
@@ -106,6 +159,10 @@ private:
     ui::RichTextBox* m_body = nullptr;
     QTimer* m_timer = nullptr;
     QList<ui::Label*> m_captions;
+    QAction* m_print = nullptr;
+    QAction* m_preview = nullptr;
+    QAction* m_savePdf = nullptr;
+    QAction* m_copy = nullptr;
 };
 
-} // namespace mainwin
+} // namespace sheet

@@ -13,7 +13,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace mainwin {
+namespace sheet {
+
+using mainwin::WarningState;
 
 namespace {
 
@@ -143,4 +145,4 @@ void WarningWindow::setInterceptor(Interceptor i)
     interceptor() = std::move(i);
 }
 
-} // namespace mainwin
+} // namespace sheet
