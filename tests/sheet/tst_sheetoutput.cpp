@@ -209,7 +209,11 @@ private slots:
                 message = box->text();
                 return int(QMessageBox::Ok);
             }
-            static_cast<QFileDialog&>(d).selectFile(earlier + u"/SULFUR.pdf"_s);
+            // Typed into the dialog: a system's own dialog (Windows') takes no
+            // path that cannot be chosen in it.
+            auto& files = static_cast<QFileDialog&>(d);
+            files.setOption(QFileDialog::DontUseNativeDialog);
+            files.selectFile(earlier + u"/SULFUR.pdf"_s);
             return int(QDialog::Accepted);
         };
         action(sheet, "ActEnregistrerPdf")->trigger();
