@@ -43,6 +43,7 @@ int main(int argc, char* argv[])
                     index->findChild<QPushButton*>(QStringLiteral("CmdGlossaire"))->click();
                     QApplication::processEvents();
                     index->grab().save(QDir(out).filePath(QStringLiteral("glossary-glossaire.png")));
+                    index->close();
                 }
                 QApplication::quit();
             });
