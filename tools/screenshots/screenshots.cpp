@@ -3,6 +3,7 @@
 //   vitralis_screenshots OUTPUT_FOLDER
 // Run it in the folder that holds the two documents, on a real display (for
 // instance under Xvfb at 96 dpi).
+#include "glossary/indexwindow.h"
 #include "startup/desktop.h"
 #include "startup/startup.h"
 #include "ui/fonts.h"
@@ -40,7 +41,8 @@ int main(int argc, char* argv[])
                 auto* index = w->findChild<QWidget*>(QStringLiteral("Frm31Index"));
                 if (index) {
                     index->grab().save(QDir(out).filePath(QStringLiteral("glossary-information.png")));
-                    index->findChild<QPushButton*>(QStringLiteral("CmdGlossaire"))->click();
+                    // The glossary with a term chosen and its definition shown.
+                    glossary::IndexWindow::openWindow()->showTerm(QStringLiteral("angine"));
                     QApplication::processEvents();
                     index->grab().save(QDir(out).filePath(QStringLiteral("glossary-glossaire.png")));
                     index->close();
