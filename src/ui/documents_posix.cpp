@@ -75,23 +75,13 @@ std::optional<QByteArray> readAt(int folder, const QByteArray& name)
     const Fd fd(::openat(folder, name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !isSmallRegularFile(st))
         return std::nullopt;
-    // One byte more than allowed, so that a file that grows while we read it is caught.
-    QByteArray bytes(kMaxDocumentBytes + 1, Qt::Uninitialized);
-    qsizetype got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::read(fd.get(), bytes.data() + got, std::size_t(bytes.size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            break;
-        got += n;
-    }
-    if (got > kMaxDocumentBytes)
-        return std::nullopt;
-    bytes.truncate(got);
-    return bytes;
+    return readWithinLimit([&fd](char* into, qint64 size) -> qint64 {
+        for (;;) {
+            const ssize_t n = ::read(fd.get(), into, std::size_t(size));
+            if (n >= 0 || errno != EINTR)
+                return n;
+        }
+    });
 }
 
 } // namespace

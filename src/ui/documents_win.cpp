@@ -61,7 +61,8 @@ bool isDeviceName(const QString& path)
     while (start > 0 && path[start - 1] != u'\\' && path[start - 1] != u'/')
         --start;
     QString stem = path.mid(start);
-    const qsizetype end = stem.indexOf(QRegularExpression(QStringLiteral("[.:]")));
+    static const QRegularExpression extension(QStringLiteral("[.:]"));
+    const qsizetype end = stem.indexOf(extension);
     if (end >= 0)
         stem.truncate(end);
     while (stem.endsWith(u' '))
@@ -102,21 +103,12 @@ std::optional<QByteArray> readPath(const QString& path)
         (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
         sizeOf(info.nFileSizeHigh, info.nFileSizeLow) > kMaxDocumentBytes)
         return std::nullopt;
-    // One byte more than allowed, so that a file that grows while we read it is caught.
-    QByteArray bytes(kMaxDocumentBytes + 1, Qt::Uninitialized);
-    qsizetype got = 0;
-    while (got < bytes.size()) {
+    return readWithinLimit([&file](char* into, qint64 size) -> qint64 {
         DWORD n = 0;
-        if (!::ReadFile(file.get(), bytes.data() + got, DWORD(bytes.size() - got), &n, nullptr))
-            return std::nullopt;
-        if (n == 0)
-            break;
-        got += qsizetype(n);
-    }
-    if (got > kMaxDocumentBytes)
-        return std::nullopt;
-    bytes.truncate(got);
-    return bytes;
+        if (!::ReadFile(file.get(), into, DWORD(size), &n, nullptr))
+            return -1;
+        return qint64(n);
+    });
 }
 
 } // namespace
