@@ -26,6 +26,7 @@ wineboot --init >/dev/null 2>&1
 wineserver -w
 # Windows keeps Tahoma in its Fonts folder (see tools/wine-run.sh).
 cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+rm -f "$WINEPREFIX/drive_c/windows/Fonts/tahomabd.ttf"
 
 programs="$WINEPREFIX/drive_c/Program Files"
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"

@@ -16,8 +16,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot --init >/dev/null 2>&1
     wineserver -w
     # Windows keeps Tahoma in its Fonts folder; Debian's wine has its own copy
-    # but does not show it to programs, so the prefix gets it there too.
+    # but does not show it to programs, so the prefix gets it there too. Not its
+    # bold face, which loses strokes at text sizes: bold is drawn from the
+    # regular one, as on Linux.
     cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    rm -f "$WINEPREFIX/drive_c/windows/Fonts/tahomabd.ttf"
 fi
 case "$(basename "$exe")" in
 tst_*)
