@@ -6,7 +6,7 @@
 //   bench_core [--smoke] [Google Benchmark's options]
 #include "browse/browsecore.h"
 #include "glossary/termlookup.h"
-#include "mainwin/indications.h"
+#include "sheet/indications.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
 #include "wordsearch/wordsearchcore.h"
@@ -46,7 +46,7 @@ void layoutPlanLongest(benchmark::State& state)
 {
     const Tables& t = tables();
     for (auto _ : state)
-        benchmark::DoNotOptimize(mainwin::formatIndications(t.remedies->indications[t.longest]));
+        benchmark::DoNotOptimize(sheet::formatIndications(t.remedies->indications[t.longest]));
     state.SetLabel(t.remedies->latinName[t.longest].toStdString());
 }
 

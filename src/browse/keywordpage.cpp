@@ -1,7 +1,7 @@
 #include "keywordpage.h"
 
 #include "browsecore.h"
-#include "mainwin/shellcore.h"
+#include "ui/countline.h"
 #include "sheet/remedysheet.h"
 #include "ui/focusholder.h"
 #include "ui/fonts.h"
@@ -74,7 +74,7 @@ void KeywordPage::onWordClicked()
     const QString word = m_words->selectedEntry();
     const QList<int> found = remediesWithWord(*m_context.table, word);
     m_sheet->listFound(m_results->list(), *m_context.table, found);
-    m_results->countLine()->setCaption(mainwin::countLine(int(found.size()), QStringLiteral("pour:")));
+    m_results->countLine()->setCaption(ui::countLine(int(found.size()), QStringLiteral("pour:")));
     m_results->searched()->setCaption(word);
 }
 

@@ -1,7 +1,7 @@
 #include "specialtypage.h"
 
 #include "browsecore.h"
-#include "mainwin/shellcore.h"
+#include "ui/countline.h"
 #include "sheet/remedysheet.h"
 #include "specialties.h"
 #include "ui/fonts.h"
@@ -49,7 +49,7 @@ void SpecialtyPage::onSpecialtyClicked()
     const QList<int> found = remediesInSpecialty(*m_context.table, specialty);
     m_sheet->listFound(m_results->list(), *m_context.table, found);
     m_results->countLine()->setCaption(
-        mainwin::countLine(int(found.size()), QStringLiteral("dans la spécialité:")));
+        ui::countLine(int(found.size()), QStringLiteral("dans la spécialité:")));
     m_results->searched()->setCaption(specialty);
 }
 

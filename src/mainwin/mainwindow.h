@@ -1,7 +1,7 @@
 #pragma once
 
 #include "glossary/termlookup.h"
-#include "mainwin/warningstate.h"
+#include "sheet/warningstate.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
 
@@ -64,7 +64,7 @@ public:
     const refdata::RemedyTable& table() const { return *m_table; }
     const refdata::KeywordList& keywords() const { return m_keywords; }
     const glossary::TermLookup& terms() const { return m_terms; }
-    WarningState& warnings() { return m_warnings; }
+    sheet::WarningState& warnings() { return m_warnings; }
     const ProgramValues& values() const { return m_values; }
 
 private:
@@ -80,7 +80,7 @@ private:
     std::unique_ptr<refdata::RemedyTable> m_table;
     refdata::KeywordList m_keywords;
     glossary::TermLookup m_terms; // the glossary's terms, for the sheets' definitions
-    WarningState m_warnings;
+    sheet::WarningState m_warnings;
     int m_currentPage = 0;
     bool m_tablesRead = false;
     QStringList m_unlistedNames; // read, not yet in LstNom

@@ -38,11 +38,11 @@
 
 namespace sheet {
 
-using mainwin::ColouringPlan;
-using mainwin::FormatRange;
-using mainwin::FormattedText;
-using mainwin::TextSpan;
-using mainwin::WarningState;
+using sheet::ColouringPlan;
+using sheet::FormatRange;
+using sheet::FormattedText;
+using sheet::TextSpan;
+using sheet::WarningState;
 
 namespace {
 
@@ -284,7 +284,7 @@ void RemedySheet::presentAgain()
 void RemedySheet::layOutAndArm(const QString& text)
 {
     // The final text and its looks, set once.
-    const FormattedText f = mainwin::formatIndications(text);
+    const FormattedText f = sheet::formatIndications(text);
     {
         const ui::RichTextBox::OneLayout once(*m_body);
         m_body->setText(f.text);

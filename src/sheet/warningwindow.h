@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/warningstate.h"
+#include "sheet/warningstate.h"
 
 #include <QDialog>
 
@@ -16,10 +16,10 @@ class WarningWindow : public QDialog
     Q_OBJECT
 
 public:
-    WarningWindow(mainwin::WarningState& state, QWidget* parent = nullptr);
+    WarningWindow(sheet::WarningState& state, QWidget* parent = nullptr);
 
     // Opens the window modally over `parent` and returns once it is closed.
-    static void openModal(mainwin::WarningState& state, QWidget* parent);
+    static void openModal(sheet::WarningState& state, QWidget* parent);
 
     // Tests put a function here to see each opening instead of a modal loop;
     // it gets the window, already loaded, and the window is closed after it.
@@ -27,7 +27,7 @@ public:
     static void setInterceptor(Interceptor interceptor);
 
 private:
-    mainwin::WarningState& m_state;
+    sheet::WarningState& m_state;
 };
 
 } // namespace sheet

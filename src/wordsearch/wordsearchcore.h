@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/indications.h"
+#include "sheet/indications.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
 
@@ -52,6 +52,6 @@ constexpr int OccurrenceLimit = 5;
 // past its fifth occurrence, or from 0 when its last search found nothing
 // (the offset is then -1). An occurrence at offset 0 is found but never
 // coloured. The view follows the last occurrence found, coloured or not.
-mainwin::ColouringPlan colouringPlan(const QString& body, const QString& word1, const QString& word2);
+sheet::ColouringPlan colouringPlan(const QString& body, const QString& word1, const QString& word2);
 
 } // namespace wordsearch

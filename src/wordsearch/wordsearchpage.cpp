@@ -1,6 +1,6 @@
 #include "wordsearchpage.h"
 
-#include "mainwin/shellcore.h"
+#include "ui/countline.h"
 #include "sheet/remedysheet.h"
 #include "ui/focusholder.h"
 #include "ui/fonts.h"
@@ -177,8 +177,8 @@ void WordSearchPage::onSearchClicked()
     const SearchResult result = searchTwoWords(table, w1, w2);
     m_results->list()->addEntries(table.names(result.found));
     m_results->countLine()->setCaption(
-        mainwin::countLine(int(result.found.size()), QStringLiteral("pour"),
-                           mainwin::NoneFound::InWords));
+        ui::countLine(int(result.found.size()), QStringLiteral("pour"),
+                           ui::NoneFound::InWords));
     m_results->searched()->setCaption(wordsText(w1, w2));
     // The first remedy found, under its bare name; a search never warns.
     if (result.found.isEmpty()) {

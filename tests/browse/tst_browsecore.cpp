@@ -114,9 +114,9 @@ private slots:
         QCOMPARE(colouredTerm(u"cou"_s), u"cou"_s);
 
         // Without regard to case, inside longer words, never at offset 0.
-        auto starts = [](const mainwin::ColouringPlan& plan) {
+        auto starts = [](const sheet::ColouringPlan& plan) {
             QList<int> out;
-            for (const mainwin::TextSpan& s : plan.red)
+            for (const sheet::TextSpan& s : plan.red)
                 out << s.start;
             return out;
         };
@@ -131,9 +131,9 @@ private slots:
         QString many;
         for (int k = 0; k < 14; ++k)
             many += u"toux "_s;
-        const mainwin::ColouringPlan plan = browse::colouringPlan(many, u"TOUX"_s);
+        const sheet::ColouringPlan plan = browse::colouringPlan(many, u"TOUX"_s);
         const QList<int> ten = starts(plan);
-        QCOMPARE(plan.shown, (mainwin::TextSpan{50, 4}));
+        QCOMPARE(plan.shown, (sheet::TextSpan{50, 4}));
         QCOMPARE(ten.size(), MaxColoured);
         QCOMPARE(ten.front(), 5);
         QCOMPARE(ten.back(), 50);

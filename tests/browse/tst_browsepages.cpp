@@ -4,7 +4,7 @@
 #include "browse/browsecore.h"
 #include "browse/keywordpage.h"
 #include "browse/specialtypage.h"
-#include "mainwin/indications.h"
+#include "sheet/indications.h"
 #include "mainwindowfixture.h"
 #include "sheet/warningwindow.h"
 

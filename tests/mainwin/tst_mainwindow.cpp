@@ -2,6 +2,7 @@
 // window's buttons, driven through the real widgets.
 #include "mainwindowfixture.h"
 #include "mainwin/shellcore.h"
+#include "ui/countline.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -187,11 +188,11 @@ private slots:
         QCOMPARE(at.x(), 660.0);
         QCOMPARE(at.y(), 131.25);
         QCOMPARE(WindowHeightTwips, 10995.0);
-        QCOMPARE(countLine(1, u"pour:"_s), u"1 remède trouvé\r\npour:"_s);
-        QCOMPARE(countLine(0, u"pour:"_s), u"0 remèdes trouvés\r\npour:"_s);
-        QCOMPARE(countLine(12, u"dans la spécialité:"_s), u"12 remèdes trouvés\r\ndans la spécialité:"_s);
-        QCOMPARE(countLine(0, u"pour"_s, NoneFound::InWords), u"Aucun remède trouvé\r\npour"_s);
-        QCOMPARE(countLine(1, u"pour"_s, NoneFound::InWords), u"1 remède trouvé\r\npour"_s);
+        QCOMPARE(ui::countLine(1, u"pour:"_s), u"1 remède trouvé\r\npour:"_s);
+        QCOMPARE(ui::countLine(0, u"pour:"_s), u"0 remèdes trouvés\r\npour:"_s);
+        QCOMPARE(ui::countLine(12, u"dans la spécialité:"_s), u"12 remèdes trouvés\r\ndans la spécialité:"_s);
+        QCOMPARE(ui::countLine(0, u"pour"_s, ui::NoneFound::InWords), u"Aucun remède trouvé\r\npour"_s);
+        QCOMPARE(ui::countLine(1, u"pour"_s, ui::NoneFound::InWords), u"1 remède trouvé\r\npour"_s);
     }
 
     void theIndexButtonOpensTheGlossaryBesideTheWindow()

@@ -1,7 +1,7 @@
 // The remedy sheet of page 0 and the prescription warning: the paragraph layout
 // of the indications, the warning label and the warning window.
 #include "mainwindowfixture.h"
-#include "mainwin/indications.h"
+#include "sheet/indications.h"
 #include "sheet/warningwindow.h"
 
 #include <QApplication>

@@ -164,7 +164,7 @@ private slots:
                            u"Liste: "_s + t.listClass[i]};
         if (t.isListed(i))
             fields << t.listWarning[i] << t.extraWarning[i];
-        fields << words(mainwin::formatIndications(t.indications[i]).text);
+        fields << words(sheet::formatIndications(t.indications[i]).text);
         qsizetype from = 0;
         for (const QString& field : std::as_const(fields)) {
             const qsizetype at = read.indexOf(words(field), from);

@@ -29,10 +29,10 @@ class TestWordSearchCore : public QObject
     {
         return names(searchTwoWords(*table, w1, w2).found);
     }
-    static QList<int> starts(const QList<mainwin::TextSpan>& spans)
+    static QList<int> starts(const QList<sheet::TextSpan>& spans)
     {
         QList<int> out;
-        for (const mainwin::TextSpan& s : spans)
+        for (const sheet::TextSpan& s : spans)
             out << s.start;
         return out;
     }
@@ -130,17 +130,17 @@ private slots:
     {
         // Seven "ab", and "cd" once before the fifth "ab" and once after it.
         const QString body = u"xab ab cd ab ab AB cd aB ab"_s;
-        mainwin::ColouringPlan p = colouringPlan(body, u"ab"_s, u"cd"_s);
+        sheet::ColouringPlan p = colouringPlan(body, u"ab"_s, u"cd"_s);
         QCOMPARE(starts(p.red), QList<int>({1, 4, 10, 13, 16, 19}));
         QCOMPARE(p.red.first().length, 2);
-        QCOMPARE(p.shown, mainwin::TextSpan({19, 2}));
+        QCOMPARE(p.shown, sheet::TextSpan({19, 2}));
 
         // The first word runs out: the offset falls to -1 and the second word
         // is searched from the start, an occurrence at 0 being found but
         // never coloured.
         p = colouringPlan(u"cd ab cd"_s, u"ab"_s, u"cd"_s);
         QCOMPARE(starts(p.red), QList<int>({3, 6}));
-        QCOMPARE(p.shown, mainwin::TextSpan({6, 2}));
+        QCOMPARE(p.shown, sheet::TextSpan({6, 2}));
 
         // The first word is never searched at offset 0.
         p = colouringPlan(u"ab ab"_s, u"ab"_s, u"zz"_s);
@@ -150,7 +150,7 @@ private slots:
         // uncoloured occurrence at 0 being one of them.
         p = colouringPlan(u"Toux toux retoux toux toux toux toux"_s, u"zz"_s, u"TOUX"_s);
         QCOMPARE(starts(p.red), QList<int>({5, 12, 17, 22}));
-        QCOMPARE(p.shown, mainwin::TextSpan({22, 4}));
+        QCOMPARE(p.shown, sheet::TextSpan({22, 4}));
 
         // Nothing to find.
         p = colouringPlan(QString(), u"ab"_s, u"cd"_s);

@@ -1,10 +1,10 @@
 // Code pages on Windows: the system's own tables, which know every code page
 // by its number.
-#include "ui/codepage.h"
+#include "documents/codepage.h"
 
 #include <windows.h>
 
-namespace ui {
+namespace documents {
 
 CodePageDecoder codePageDecoder(int codePage)
 {
@@ -25,4 +25,4 @@ CodePageDecoder codePageDecoder(int codePage)
     };
 }
 
-} // namespace ui
+} // namespace documents

@@ -1,6 +1,6 @@
 // Reading a document on Windows: by its full wide-character path, never a
 // device (CON, NUL, COM1...), a folder or a pipe, and never more than it may hold.
-#include "ui/documents.h"
+#include "documents/documents.h"
 #include "documentsource.h"
 
 #include <QCoreApplication>
@@ -11,7 +11,7 @@
 
 #include <windows.h>
 
-namespace ui {
+namespace documents {
 
 namespace {
 
@@ -156,4 +156,4 @@ std::optional<QByteArray> readDocumentFile(const QString& path)
     return readPath(path);
 }
 
-} // namespace ui
+} // namespace documents

@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-namespace ui {
+namespace documents {
 
 // Reads the document `name` in `folder` by this system's safe way (one file per
 // system): nothing when the folder is empty or holds no small regular file of
@@ -18,4 +18,4 @@ std::optional<QByteArray> readIn(const QString& folder, const QString& name);
 // or when the document holds more than kMaxDocumentBytes (it may grow as it is read).
 std::optional<QByteArray> readWithinLimit(const std::function<qint64(char* into, qint64 size)>& readSome);
 
-} // namespace ui
+} // namespace documents

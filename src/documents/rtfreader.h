@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/documents.h"
+#include "documents/documents.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -9,7 +9,7 @@
 
 class QTextDocument;
 
-namespace ui {
+namespace documents {
 
 // The largest document we read, in bytes. A file over this size is not read at all;
 // readRtf() reads no further than this many bytes of what it is given.
@@ -52,4 +52,4 @@ bool showRtfDocument(const std::optional<QByteArray>& bytes, const QString& name
 // being the file name without its folder.
 bool loadRtfDocument(const QString& path, QTextDocument& doc);
 
-} // namespace ui
+} // namespace documents

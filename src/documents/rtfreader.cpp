@@ -1,7 +1,7 @@
-#include "ui/rtfreader.h"
+#include "documents/rtfreader.h"
 
 #include "refdata/decoding.h"
-#include "ui/codepage.h"
+#include "documents/codepage.h"
 
 #include <QBrush>
 #include <QColor>
@@ -24,7 +24,7 @@
 #include <utility>
 #include <vector>
 
-namespace ui {
+namespace documents {
 
 namespace {
 
@@ -1030,4 +1030,4 @@ bool loadRtfDocument(const QString& path, QTextDocument& doc)
     return showRtfDocument(readDocumentFile(path), QFileInfo(path).fileName(), doc);
 }
 
-} // namespace ui
+} // namespace documents
