@@ -21,7 +21,7 @@
 #include "refdata/remedytable.h"
 #include "startup/startup.h"
 #include "ui/fonts.h"
-#include "wordsearch/wordsearchcore.h"
+#include "keywordsearch/keywordsearchcore.h"
 
 #include <QApplication>
 #include <QDir>
@@ -421,7 +421,7 @@ Scenario searchScenario(QWidget* main, const Tables& t, const QString& w1, const
     fButton->setFont(button->font());
     QListWidget* fResults = plainList(fw, results, main, false);
     QTextEdit* fBody = plainText(fw, body, main);
-    const QList<int> found = wordsearch::searchTwoWords(*t.remedies, w1, w2).found;
+    const QList<int> found = keywordsearch::searchTwoWords(*t.remedies, w1, w2).found;
     const QStringList names = t.remedies->names(found);
     const QString text = found.isEmpty() ? QString() : plain(t.remedies->indications[found[0]]);
     QObject::connect(fButton, &QPushButton::clicked, fw, [fResults, fBody, names, text] {

@@ -9,7 +9,7 @@
 #include "sheet/indications.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
-#include "wordsearch/wordsearchcore.h"
+#include "keywordsearch/keywordsearchcore.h"
 
 #include <benchmark/benchmark.h>
 
@@ -68,14 +68,14 @@ void suggestionsOfA(benchmark::State& state)
 {
     const QString typed = u"a"_s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(wordsearch::suggestions(tables().words, typed));
+        benchmark::DoNotOptimize(keywordsearch::suggestions(tables().words, typed));
 }
 
 void twoWordSearchNerfPeau(benchmark::State& state)
 {
     const QString w1 = u"nerf"_s, w2 = u"peau"_s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(wordsearch::searchTwoWords(*tables().remedies, w1, w2));
+        benchmark::DoNotOptimize(keywordsearch::searchTwoWords(*tables().remedies, w1, w2));
 }
 
 void glossaryLookupBuilt(benchmark::State& state)

@@ -16,11 +16,11 @@ namespace ui {
 class Label;
 }
 namespace browse {
-class KeywordPage;
+class SymptomsPage;
 class SpecialtyPage;
 } // namespace browse
-namespace wordsearch {
-class WordSearchPage;
+namespace keywordsearch {
+class KeywordSearchPage;
 }
 
 namespace mainwin {
@@ -89,9 +89,9 @@ private:
     std::array<ui::Label*, PageCount> m_selectors{}; // LbOp(0) to LbOp(4)
     std::array<QWidget*, PageCount> m_pages{};       // Pict(0) to Pict(4)
     RemedyPage* m_remedyPage = nullptr;
-    browse::KeywordPage* m_keywordPage = nullptr;
+    browse::SymptomsPage* m_symptomsPage = nullptr;
     browse::SpecialtyPage* m_specialtyPage = nullptr;
-    wordsearch::WordSearchPage* m_wordSearchPage = nullptr;
+    keywordsearch::KeywordSearchPage* m_keywordSearchPage = nullptr;
     AboutPage* m_aboutPage = nullptr;
     QLineEdit* m_foc = nullptr;       // Foc
     QWidget* m_indexButton = nullptr; // CmdIndex

@@ -2,7 +2,7 @@
 // through their real widgets: letters, words, specialties, remedies, the word
 // in red, the focus and the warning window.
 #include "browse/browsecore.h"
-#include "browse/keywordpage.h"
+#include "browse/symptomspage.h"
 #include "browse/specialtypage.h"
 #include "sheet/indications.h"
 #include "mainwindowfixture.h"
@@ -455,7 +455,7 @@ private slots:
         auto* foc = new QLineEdit(&container);
         const PageContext context{table.get(), &words, &state, foc, nullptr, {}};
         // Each page belongs to its container.
-        new browse::KeywordPage(context, &container);
+        new browse::SymptomsPage(context, &container);
         KeywordControls page;
         QVERIFY(page.find(&container));
         page.words->addEntries(words.mid(0, 3));

@@ -2,7 +2,7 @@
 // (the data test keeps the shipped tables' answers).
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
-#include "wordsearch/wordsearchcore.h"
+#include "keywordsearch/keywordsearchcore.h"
 
 #include <QTest>
 
@@ -11,9 +11,9 @@
 
 using namespace Qt::StringLiterals;
 
-using namespace wordsearch;
+using namespace keywordsearch;
 
-class TestWordSearchCore : public QObject
+class TestKeywordSearchCore : public QObject
 {
     Q_OBJECT
 
@@ -164,5 +164,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWordSearchCore)
-#include "tst_wordsearchcore.moc"
+QTEST_GUILESS_MAIN(TestKeywordSearchCore)
+#include "tst_keywordsearchcore.moc"

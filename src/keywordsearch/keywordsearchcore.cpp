@@ -1,8 +1,8 @@
-#include "wordsearchcore.h"
+#include "keywordsearchcore.h"
 
 #include "ui/countline.h"
 
-namespace wordsearch {
+namespace keywordsearch {
 
 using ui::LineBreak;
 
@@ -92,4 +92,4 @@ sheet::ColouringPlan colouringPlan(const QString& body, const QString& word1,
     return plan;
 }
 
-} // namespace wordsearch
+} // namespace keywordsearch

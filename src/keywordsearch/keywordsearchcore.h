@@ -12,7 +12,7 @@
 // The window-free side of the page "Mots-clés": the suggestions under a word
 // field, the search on two words, the texts it writes and which occurrences of
 // the two words turn red in the body.
-namespace wordsearch {
+namespace keywordsearch {
 
 // The words of the list that begin exactly (case and accents count) with
 // `typed`, in list order and without limit. Nothing is offered for an empty
@@ -54,4 +54,4 @@ constexpr int OccurrenceLimit = 5;
 // coloured. The view follows the last occurrence found, coloured or not.
 sheet::ColouringPlan colouringPlan(const QString& body, const QString& word1, const QString& word2);
 
-} // namespace wordsearch
+} // namespace keywordsearch

@@ -1,4 +1,4 @@
-#include "keywordpage.h"
+#include "symptomspage.h"
 
 #include "browsecore.h"
 #include "ui/countline.h"
@@ -12,7 +12,7 @@
 
 namespace browse {
 
-KeywordPage::KeywordPage(const sheet::PageContext& context, QWidget* parent)
+SymptomsPage::SymptomsPage(const sheet::PageContext& context, QWidget* parent)
     : QWidget(parent), m_context(context)
 {
     setObjectName(QStringLiteral("Pict(1)"));
@@ -31,23 +31,23 @@ KeywordPage::KeywordPage(const sheet::PageContext& context, QWidget* parent)
                                       QStringLiteral("LblResult2"), QStringLiteral("Mot choisi")},
                                      375, this);
 
-    connect(m_letters, &ui::LetterIndex::letterClicked, this, &KeywordPage::onLetterClicked);
-    connect(m_words, &ui::ListBox::clicked, this, &KeywordPage::onWordClicked);
-    connect(m_results->list(), &ui::ListBox::clicked, this, &KeywordPage::onRemedyClicked);
-    connect(m_sheet, &sheet::RemedySheet::deferredStep, this, &KeywordPage::onDeferredStep);
+    connect(m_letters, &ui::LetterIndex::letterClicked, this, &SymptomsPage::onLetterClicked);
+    connect(m_words, &ui::ListBox::clicked, this, &SymptomsPage::onWordClicked);
+    connect(m_results->list(), &ui::ListBox::clicked, this, &SymptomsPage::onRemedyClicked);
+    connect(m_sheet, &sheet::RemedySheet::deferredStep, this, &SymptomsPage::onDeferredStep);
 }
 
-void KeywordPage::addWords(const QStringList& words)
+void SymptomsPage::addWords(const QStringList& words)
 {
     m_words->addEntries(words);
 }
 
-void KeywordPage::clearCountLine()
+void SymptomsPage::clearCountLine()
 {
     m_results->clearCaptions();
 }
 
-QWidget* KeywordPage::chainTabOrder(QWidget* previous)
+QWidget* SymptomsPage::chainTabOrder(QWidget* previous)
 {
     previous = m_letters->chainTabOrder(previous);
     for (QWidget* next : {static_cast<QWidget*>(m_words), static_cast<QWidget*>(m_results->list())}) {
@@ -57,7 +57,7 @@ QWidget* KeywordPage::chainTabOrder(QWidget* previous)
     return m_sheet->chainTabOrder(previous);
 }
 
-void KeywordPage::onLetterClicked(QChar letter)
+void SymptomsPage::onLetterClicked(QChar letter)
 {
     ui::parkFocus(m_context.foc);
     // Letters without words end grey and unmarked, even when chosen.
@@ -69,7 +69,7 @@ void KeywordPage::onLetterClicked(QChar letter)
     m_words->addEntries(wordsUnderLetter(*m_context.words, letter));
 }
 
-void KeywordPage::onWordClicked()
+void SymptomsPage::onWordClicked()
 {
     const QString word = m_words->selectedEntry();
     const QList<int> found = remediesWithWord(*m_context.table, word);
@@ -78,13 +78,13 @@ void KeywordPage::onWordClicked()
     m_results->searched()->setCaption(word);
 }
 
-void KeywordPage::onRemedyClicked()
+void SymptomsPage::onRemedyClicked()
 {
     m_sheet->showPicked(*m_context.table, m_results->list()->selectedEntry(), *m_context.warnings,
                         m_context.warnings->pendingWordPages);
 }
 
-void KeywordPage::onDeferredStep()
+void SymptomsPage::onDeferredStep()
 {
     // The word in red, keeping the headings' emphasis. The view follows the
     // last occurrence coloured, with the caret after it rather than a

@@ -16,16 +16,16 @@ namespace sheet {
 class RemedySheet;
 }
 
-namespace wordsearch {
+namespace keywordsearch {
 
 // The page "Mots-clés", `Pict(3)`: two word fields with their suggestions, the
 // search on both words, the remedies found and the page's reduced sheet.
-class WordSearchPage : public QWidget
+class KeywordSearchPage : public QWidget
 {
     Q_OBJECT
 
 public:
-    WordSearchPage(const sheet::PageContext& context, QWidget* parent);
+    KeywordSearchPage(const sheet::PageContext& context, QWidget* parent);
 
     // The lower-cased copy of word field k (0 or 1) that its suggestions follow.
     QString shadow(int k) const { return m_shadow.at(k); }
@@ -65,4 +65,4 @@ private:
     std::array<QString, 2> m_shadow;
 };
 
-} // namespace wordsearch
+} // namespace keywordsearch

@@ -1,4 +1,4 @@
-#include "wordsearchpage.h"
+#include "keywordsearchpage.h"
 
 #include "ui/countline.h"
 #include "sheet/remedysheet.h"
@@ -8,13 +8,13 @@
 #include "ui/palette.h"
 #include "ui/resultspanel.h"
 #include "ui/twips.h"
-#include "wordsearchcore.h"
+#include "keywordsearchcore.h"
 
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace wordsearch {
+namespace keywordsearch {
 
 namespace {
 
@@ -48,7 +48,7 @@ ui::ListBox* suggestionList(QWidget* parent, const QString& name, const QString&
 
 } // namespace
 
-WordSearchPage::WordSearchPage(const sheet::PageContext& context, QWidget* parent)
+KeywordSearchPage::KeywordSearchPage(const sheet::PageContext& context, QWidget* parent)
     : QWidget(parent), m_context(context)
 {
     setObjectName(QStringLiteral("Pict(3)"));
@@ -93,17 +93,17 @@ WordSearchPage::WordSearchPage(const sheet::PageContext& context, QWidget* paren
         connect(m_suggestions[k], &ui::ListBox::clicked, this,
                 [this, k] { onSuggestionClicked(k); });
     }
-    connect(m_search, &QPushButton::clicked, this, &WordSearchPage::onSearchClicked);
-    connect(m_results->list(), &ui::ListBox::clicked, this, &WordSearchPage::onRemedyClicked);
-    connect(m_sheet, &sheet::RemedySheet::deferredStep, this, &WordSearchPage::onDeferredStep);
+    connect(m_search, &QPushButton::clicked, this, &KeywordSearchPage::onSearchClicked);
+    connect(m_results->list(), &ui::ListBox::clicked, this, &KeywordSearchPage::onRemedyClicked);
+    connect(m_sheet, &sheet::RemedySheet::deferredStep, this, &KeywordSearchPage::onDeferredStep);
 }
 
-void WordSearchPage::clearCountLine()
+void KeywordSearchPage::clearCountLine()
 {
     m_results->clearCaptions();
 }
 
-QWidget* WordSearchPage::chainTabOrder(QWidget* previous)
+QWidget* KeywordSearchPage::chainTabOrder(QWidget* previous)
 {
     for (QWidget* next : {static_cast<QWidget*>(m_words[0]), static_cast<QWidget*>(m_words[1]),
                           static_cast<QWidget*>(m_search), static_cast<QWidget*>(m_suggestions[0]),
@@ -115,7 +115,7 @@ QWidget* WordSearchPage::chainTabOrder(QWidget* previous)
     return m_sheet->chainTabOrder(previous);
 }
 
-bool WordSearchPage::eventFilter(QObject* watched, QEvent* event)
+bool KeywordSearchPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn) {
         if (watched == m_words[0])
@@ -126,7 +126,7 @@ bool WordSearchPage::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void WordSearchPage::onWordChanged(int k)
+void KeywordSearchPage::onWordChanged(int k)
 {
     QLineEdit* field = m_words[k];
     const QString lowered = field->text().toLower();
@@ -143,7 +143,7 @@ void WordSearchPage::onWordChanged(int k)
     m_search->setEnabled(searchAllowed(m_words[0]->text(), m_words[1]->text()));
 }
 
-void WordSearchPage::refreshSuggestions(int k)
+void KeywordSearchPage::refreshSuggestions(int k)
 {
     ui::ListBox* list = m_suggestions[k];
     list->hide();
@@ -153,19 +153,19 @@ void WordSearchPage::refreshSuggestions(int k)
     list->show();
 }
 
-void WordSearchPage::onWordFocused(int k)
+void KeywordSearchPage::onWordFocused(int k)
 {
     m_suggestions[k]->show();
     m_suggestions[1 - k]->hide();
 }
 
-void WordSearchPage::onSuggestionClicked(int k)
+void KeywordSearchPage::onSuggestionClicked(int k)
 {
     // Setting the text is a word change when it differs.
     m_words[k]->setText(m_suggestions[k]->selectedEntry());
 }
 
-void WordSearchPage::onSearchClicked()
+void KeywordSearchPage::onSearchClicked()
 {
     const QString w1 = m_words[0]->text();
     const QString w2 = m_words[1]->text();
@@ -190,13 +190,13 @@ void WordSearchPage::onSearchClicked()
     }
 }
 
-void WordSearchPage::onRemedyClicked()
+void KeywordSearchPage::onRemedyClicked()
 {
     m_sheet->showPicked(*m_context.table, m_results->list()->selectedEntry(), *m_context.warnings,
                         m_context.warnings->pendingWordPages);
 }
 
-void WordSearchPage::onDeferredStep()
+void KeywordSearchPage::onDeferredStep()
 {
     m_sheet->focusBody();
     m_sheet->colour(colouringPlan(m_sheet->bodyText(), m_words[0]->text(), m_words[1]->text()),
@@ -206,4 +206,4 @@ void WordSearchPage::onDeferredStep()
     m_search->setEnabled(false);
 }
 
-} // namespace wordsearch
+} // namespace keywordsearch
