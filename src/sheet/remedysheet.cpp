@@ -480,8 +480,9 @@ void RemedySheet::popUpMenu(QMenu* menu, const QPoint& globalPos, int termEntry)
 {
     menu->setObjectName(QStringLiteral("MenuFiche"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    QString term;
     if (termEntry >= 0) {
-        const QString term = m_context.terms->term(termEntry);
+        term = m_context.terms->term(termEntry);
         QAction* first = menu->actions().value(0);
         auto* definition = new QAction(QStringLiteral("Définition de « %1 »").arg(term), menu);
         definition->setObjectName(QStringLiteral("ActDefinition"));
@@ -491,8 +492,19 @@ void RemedySheet::popUpMenu(QMenu* menu, const QPoint& globalPos, int termEntry)
         menu->insertSeparator(first);
     }
     menu->addActions({m_print, m_preview, m_savePdf, m_copy});
+    if (!m_addedActions.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(m_addedActions);
+    }
+    emit menuOpening(menu, term);
     // Not modal: the menu closes on its own, and nothing waits for it.
     menu->popup(globalPos);
+}
+
+void RemedySheet::addMenuAction(QAction* action)
+{
+    m_addedActions << action;
+    connect(action, &QObject::destroyed, this, [this, action] { m_addedActions.removeOne(action); });
 }
 
 QString RemedySheet::proposedPdfPath() const

@@ -103,6 +103,10 @@ public:
     void saveAsPdf();
     void copySheet();
 
+    // Adds `action` to the sheet's context menu, after the sheet's own actions,
+    // those added in a group of their own. The action stays its owner's.
+    void addMenuAction(QAction* action);
+
     // Tests put a function here to answer each dialog the sheet opens (print,
     // preview, file, message) instead of a modal loop: it gets the dialog,
     // ready to show, and returns its result.
@@ -114,6 +118,10 @@ signals:
     void deferredStep();
     // The context menu asked for the glossary's page of a term.
     void definitionRequested(const QString& term);
+    // The context menu is about to open, with every action the sheet puts in
+    // it; `term` is the medical term under the pointer, or an empty string.
+    // What is connected here may add actions of the moment to `menu`.
+    void menuOpening(QMenu* menu, const QString& term);
 
 protected:
     // A right-click or the menu key on a label or a panel of the sheet.
@@ -163,6 +171,7 @@ private:
     QAction* m_preview = nullptr;
     QAction* m_savePdf = nullptr;
     QAction* m_copy = nullptr;
+    QList<QAction*> m_addedActions; // others', at the end of the context menu
 };
 
 } // namespace sheet
