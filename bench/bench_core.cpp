@@ -6,10 +6,10 @@
 //   bench_core [--smoke] [Google Benchmark's options]
 #include "browse/browsecore.h"
 #include "glossary/termlookup.h"
-#include "sheet/indications.h"
+#include "keywordsearch/keywordsearchcore.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
-#include "keywordsearch/keywordsearchcore.h"
+#include "sheet/indications.h"
 
 #include <benchmark/benchmark.h>
 

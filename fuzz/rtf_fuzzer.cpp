@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     // The program has its fonts ready before it shows a document: so does the fuzzer, so that
     // the first input is not charged with starting the font machinery.
     QTextDocument doc;
-    documents::readRtf("{\\rtf1{\\fonttbl{\\f0 Tahoma;}{\\f1 Inconnue;}}\\f0 a {\\b\\i b} \\f1 c}", doc);
+    documents::readRtf("{\\rtf1{\\fonttbl{\\f0 Tahoma;}{\\f1 Inconnue;}}\\f0 a {\\b\\i b} \\f1 c}",
+                       doc);
     layOut(doc);
     return 0;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sheet/indications.h"
 #include "refdata/remedytable.h"
+#include "sheet/indications.h"
 
 #include <QList>
 #include <QString>
@@ -40,6 +40,6 @@ constexpr int MaxColoured = 10;
 // never taken), at most `limit` of them; the view follows the last. An empty
 // term has none.
 sheet::ColouringPlan colouringPlan(const QString& text, const QString& term,
-                                     int limit = MaxColoured);
+                                   int limit = MaxColoured);
 
 } // namespace browse

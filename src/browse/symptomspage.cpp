@@ -1,8 +1,8 @@
 #include "symptomspage.h"
 
 #include "browsecore.h"
-#include "ui/countline.h"
 #include "sheet/remedysheet.h"
+#include "ui/countline.h"
 #include "ui/focusholder.h"
 #include "ui/fonts.h"
 #include "ui/letterindex.h"
@@ -50,7 +50,8 @@ void SymptomsPage::clearCountLine()
 QWidget* SymptomsPage::chainTabOrder(QWidget* previous)
 {
     previous = m_letters->chainTabOrder(previous);
-    for (QWidget* next : {static_cast<QWidget*>(m_words), static_cast<QWidget*>(m_results->list())}) {
+    for (QWidget* next :
+         {static_cast<QWidget*>(m_words), static_cast<QWidget*>(m_results->list())}) {
         setTabOrder(previous, next);
         previous = next;
     }

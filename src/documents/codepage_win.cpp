@@ -14,8 +14,8 @@ CodePageDecoder codePageDecoder(int codePage)
         if (bytes.isEmpty())
             return QString();
         const int size = int(bytes.size());
-        const int length = ::MultiByteToWideChar(UINT(codePage), 0, bytes.constData(), size,
-                                                 nullptr, 0);
+        const int length =
+            ::MultiByteToWideChar(UINT(codePage), 0, bytes.constData(), size, nullptr, 0);
         if (length <= 0)
             return QString(bytes.size(), QChar::ReplacementCharacter);
         QString text(length, Qt::Uninitialized);

@@ -93,8 +93,8 @@ std::optional<QByteArray> readPath(const QString& path)
         sizeOf(seen.nFileSizeHigh, seen.nFileSizeLow) > kMaxDocumentBytes)
         return std::nullopt;
     const Handle file(::CreateFileW(wide, GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.valid() || ::GetFileType(file.get()) != FILE_TYPE_DISK)
         return std::nullopt;
     // The name may have been given to something else since: look again at what was opened.

@@ -38,8 +38,9 @@ inline const QString kSimplifiedNotice = QStringLiteral("Document simplifié à 
 // A document can cost the layout no more than a modest one does: font sizes, spacing and
 // indents, the number of fonts, colours, format changes, tabs and changes of script, the marks
 // piled on a character, the length of a word (a longer one gets invisible chances to break), the
-// length of the text and its number of paragraphs and line breaks are bounded. A document beyond a bound is shown within it, after a first paragraph that begins
-// with kSimplifiedNotice and says what was changed.
+// length of the text and its number of paragraphs and line breaks are bounded. A document beyond a
+// bound is shown within it, after a first paragraph that begins with kSimplifiedNotice and says
+// what was changed.
 bool readRtf(QByteArrayView rtf, QTextDocument& doc);
 
 // Shows the document `name` whose bytes are `bytes` in `doc`. No bytes at all (the document was

@@ -83,8 +83,7 @@ QString wordsText(const QString& word1, const QString& word2)
     return word1 + QStringLiteral(" et") + LineBreak + word2;
 }
 
-sheet::ColouringPlan colouringPlan(const QString& body, const QString& word1,
-                                     const QString& word2)
+sheet::ColouringPlan colouringPlan(const QString& body, const QString& word1, const QString& word2)
 {
     sheet::ColouringPlan plan;
     const int afterFirst = colourWord(body, word1, 0, plan);

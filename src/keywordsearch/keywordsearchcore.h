@@ -1,13 +1,12 @@
 #pragma once
 
-#include "sheet/indications.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
+#include "sheet/indications.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
-
 
 // The window-free side of the page "Mots-clés": the suggestions under a word
 // field, the search on two words, the texts it writes and which occurrences of

@@ -1,14 +1,14 @@
 #include "keywordsearchpage.h"
 
-#include "ui/countline.h"
+#include "keywordsearchcore.h"
 #include "sheet/remedysheet.h"
+#include "ui/countline.h"
 #include "ui/focusholder.h"
 #include "ui/fonts.h"
 #include "ui/label.h"
 #include "ui/palette.h"
 #include "ui/resultspanel.h"
 #include "ui/twips.h"
-#include "keywordsearchcore.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -58,8 +58,8 @@ KeywordSearchPage::KeywordSearchPage(const sheet::PageContext& context, QWidget*
          QStringLiteral("Effectuer une recherche en associant deux symptômes ou mots clés."),
          QRect(60, 60, 5025, 555));
     text(this, QStringLiteral("LblMot1"), QStringLiteral("mot clé 1"), QRect(60, 1020, 1035, 255));
-    m_words[0] = field(this, QStringLiteral("T1"), QRect(1140, 840, 3195, 465),
-                       QStringLiteral("mot clé 1"));
+    m_words[0] =
+        field(this, QStringLiteral("T1"), QRect(1140, 840, 3195, 465), QStringLiteral("mot clé 1"));
     text(this, QStringLiteral("LblMot2"), QStringLiteral("mot clé 2"), QRect(60, 1620, 1035, 255));
     m_words[1] = field(this, QStringLiteral("T2"), QRect(1140, 1440, 3195, 465),
                        QStringLiteral("mot clé 2"));
@@ -81,9 +81,10 @@ KeywordSearchPage::KeywordSearchPage(const sheet::PageContext& context, QWidget*
     m_suggestions[1] = suggestionList(this, QStringLiteral("Lst2"),
                                       QStringLiteral("Suggestions pour le mot clé 2"));
 
-    m_results = new ui::ResultsPanel({QStringLiteral("LstRecher"), QStringLiteral("LblResult21"),
-                                      QStringLiteral("LblResult22"), QStringLiteral("Mots recherchés")},
-                                     855, this);
+    m_results =
+        new ui::ResultsPanel({QStringLiteral("LstRecher"), QStringLiteral("LblResult21"),
+                              QStringLiteral("LblResult22"), QStringLiteral("Mots recherchés")},
+                             855, this);
     m_results->countLine()->setBackgroundColour(ui::colour::Grey);
     m_results->searched()->setBackgroundColour(QColor(0xFF, 0xFF, 0xC0));
 
@@ -105,10 +106,10 @@ void KeywordSearchPage::clearCountLine()
 
 QWidget* KeywordSearchPage::chainTabOrder(QWidget* previous)
 {
-    for (QWidget* next : {static_cast<QWidget*>(m_words[0]), static_cast<QWidget*>(m_words[1]),
-                          static_cast<QWidget*>(m_search), static_cast<QWidget*>(m_suggestions[0]),
-                          static_cast<QWidget*>(m_suggestions[1]),
-                          static_cast<QWidget*>(m_results->list())}) {
+    for (QWidget* next :
+         {static_cast<QWidget*>(m_words[0]), static_cast<QWidget*>(m_words[1]),
+          static_cast<QWidget*>(m_search), static_cast<QWidget*>(m_suggestions[0]),
+          static_cast<QWidget*>(m_suggestions[1]), static_cast<QWidget*>(m_results->list())}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -177,8 +178,7 @@ void KeywordSearchPage::onSearchClicked()
     const SearchResult result = searchTwoWords(table, w1, w2);
     m_results->list()->addEntries(table.names(result.found));
     m_results->countLine()->setCaption(
-        ui::countLine(int(result.found.size()), QStringLiteral("pour"),
-                           ui::NoneFound::InWords));
+        ui::countLine(int(result.found.size()), QStringLiteral("pour"), ui::NoneFound::InWords));
     m_results->searched()->setCaption(wordsText(w1, w2));
     // The first remedy found, under its bare name; a search never warns.
     if (result.found.isEmpty()) {

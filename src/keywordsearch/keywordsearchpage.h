@@ -58,7 +58,7 @@ private:
 
     sheet::PageContext m_context;
     sheet::RemedySheet* m_sheet;
-    std::array<QLineEdit*, 2> m_words{};        // T1, T2
+    std::array<QLineEdit*, 2> m_words{};         // T1, T2
     std::array<ui::ListBox*, 2> m_suggestions{}; // Lst1, Lst2
     QPushButton* m_search;
     ui::ResultsPanel* m_results;

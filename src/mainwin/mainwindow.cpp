@@ -1,9 +1,10 @@
 #include "mainwindow.h"
 
 #include "aboutpage.h"
-#include "browse/symptomspage.h"
 #include "browse/specialtypage.h"
+#include "browse/symptomspage.h"
 #include "glossary/indexwindow.h"
+#include "keywordsearch/keywordsearchpage.h"
 #include "remedypage.h"
 #include "sheet/remedysheet.h"
 #include "shellcore.h"
@@ -12,7 +13,6 @@
 #include "ui/label.h"
 #include "ui/palette.h"
 #include "ui/twips.h"
-#include "keywordsearch/keywordsearchpage.h"
 
 #include <QApplication>
 #include <QDesktopServices>

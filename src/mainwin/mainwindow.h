@@ -1,9 +1,9 @@
 #pragma once
 
 #include "glossary/termlookup.h"
-#include "sheet/warningstate.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
+#include "sheet/warningstate.h"
 
 #include <QWidget>
 

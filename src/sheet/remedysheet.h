@@ -1,9 +1,9 @@
 #pragma once
 
-#include "sheet/indications.h"
-#include "sheet/warningstate.h"
 #include "refdata/remedytable.h"
+#include "sheet/indications.h"
 #include "sheet/pagecontext.h"
+#include "sheet/warningstate.h"
 
 #include <QWidget>
 

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-
 #include <functional>
 
 namespace sheet {

@@ -53,7 +53,7 @@ private slots:
     {
         const QStringList list = {u"abcès"_s, u"à-coup"_s, u"èbe"_s,   u"Eau"_s,
                                   u"été"_s,   u"ëx"_s,     u"œil"_s,   u"ôter"_s,
-                                  u"Œuf"_s,   QString(),    u"ongle"_s, QString(3, QChar(0))};
+                                  u"Œuf"_s,   QString(),   u"ongle"_s, QString(3, QChar(0))};
         QCOMPARE(wordsUnderLetter(list, u'A'), QStringList{u"abcès"_s});
         QCOMPARE(wordsUnderLetter(list, u'E'), QStringList{u"été"_s});
         QCOMPARE(wordsUnderLetter(list, u'O'), (QStringList{u"œil"_s, u"ongle"_s}));
@@ -87,8 +87,7 @@ private slots:
     {
         QVERIFY(remediesInSpecialty(*table, u"Orl"_s).isEmpty()); // case counts
         QVERIFY(remediesInSpecialty(*table, u"Diététique"_s).isEmpty());
-        QCOMPARE(names(remediesInSpecialty(*table, u"Addictologie"_s)),
-                 QStringList{u"TABACUM"_s});
+        QCOMPARE(names(remediesInSpecialty(*table, u"Addictologie"_s)), QStringList{u"TABACUM"_s});
         QList<bool> reached(table->count, false);
         for (const QString& s : specialtyEntries()) {
             const QList<int> found = remediesInSpecialty(*table, s);

@@ -1,6 +1,6 @@
+#include "documents/rtfreader.h"
 #include "fuzz/hostiledocuments.h"
 #include "specialfiles.h"
-#include "documents/rtfreader.h"
 
 #include <QBrush>
 #include <QDir>
@@ -191,11 +191,11 @@ void TestRtfReader::readsCharacterFormats()
 void TestRtfReader::readsParagraphFormats()
 {
     QTextDocument doc;
-    QVERIFY(
-        documents::readRtf("{\\rtf1 \\qc centred\\par \\qr right\\par\\qj justified\\par\\pard left\\par"
-                    "\\li300\\ri150\\fi-150\\sb120\\sa60 indented\\par"
-                    "{\\qc in group\\par}after group\\par}",
-                    doc));
+    QVERIFY(documents::readRtf(
+        "{\\rtf1 \\qc centred\\par \\qr right\\par\\qj justified\\par\\pard left\\par"
+        "\\li300\\ri150\\fi-150\\sb120\\sa60 indented\\par"
+        "{\\qc in group\\par}after group\\par}",
+        doc));
     QCOMPARE(doc.blockCount(), 7);
     QCOMPARE(horizontal(blockOf(doc, "centred")), Qt::AlignHCenter);
     QCOMPARE(horizontal(blockOf(doc, "right")), Qt::AlignRight);
@@ -271,8 +271,8 @@ void TestRtfReader::deepNestingCarriesNoText()
     // Within the cap, nesting works as usual.
     QTextDocument doc;
     QVERIFY(documents::readRtf("{\\rtf1 a" + QByteArray("{").repeated(200) + "\\b b" +
-                            QByteArray("}").repeated(200) + "c}",
-                        doc));
+                                   QByteArray("}").repeated(200) + "c}",
+                               doc));
     QCOMPARE(textOf(doc), "abc");
     QCOMPARE(formatOf(doc, "b").fontWeight(), int(QFont::Bold));
     QCOMPARE(formatOf(doc, "c").fontWeight(), int(QFont::Normal));
@@ -421,8 +421,8 @@ void TestRtfReader::badFilesGiveTheNotice_data()
     QTest::newRow("empty") << QByteArray() << qint64(0) << false << QString();
     QTest::newRow("not RTF") << QByteArray("Licence de Vitralis") << qint64(0) << false
                              << QString();
-    QTest::newRow("too large") << QByteArray("{\\rtf1 a}") << qint64(documents::kMaxRtfBytes + 1) << false
-                               << QString();
+    QTest::newRow("too large") << QByteArray("{\\rtf1 a}") << qint64(documents::kMaxRtfBytes + 1)
+                               << false << QString();
     QTest::newRow("largest allowed")
         << QByteArray("{\\rtf1 a") << qint64(documents::kMaxRtfBytes) << true << QString();
     QTest::newRow("damaged RTF") << QByteArray("{\\rtf1 a{\\b") << qint64(0) << true << QString();
@@ -513,7 +513,8 @@ void TestRtfReader::shippedDocumentsLoad()
 {
     QFETCH(QString, name);
     QTextDocument doc;
-    QVERIFY(documents::loadRtfDocument(QStringLiteral(VITRALIS_DATA_DIR "/../documents/") + name, doc));
+    QVERIFY(
+        documents::loadRtfDocument(QStringLiteral(VITRALIS_DATA_DIR "/../documents/") + name, doc));
     const QString text = textOf(doc);
     QVERIFY(!text.contains(documents::missingDocumentNotice(name)));
     QVERIFY(!text.contains(documents::kSimplifiedNotice));

@@ -1,8 +1,8 @@
 // The searches and texts of the page "Mots-clés", over small made-up tables
 // (the data test keeps the shipped tables' answers).
+#include "keywordsearch/keywordsearchcore.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
-#include "keywordsearch/keywordsearchcore.h"
 
 #include <QTest>
 
@@ -20,9 +20,9 @@ class TestKeywordSearchCore : public QObject
     // Five made-up remedies and their search words, and a word list as the
     // shipped one is cut: in order, with the piece after the last line break.
     std::unique_ptr<refdata::RemedyTable> table = std::make_unique<refdata::RemedyTable>();
-    const refdata::KeywordList words = {u"abcès"_s,  u"cou"_s,   u"coup"_s,  u"couperose"_s,
-                                        u"écume"_s,  u"été"_s,   u"face"_s,  u"faim"_s,
-                                        u"fatigue"_s, u"froid"_s, QString(3, QChar(0))};
+    const refdata::KeywordList words = {
+        u"abcès"_s, u"cou"_s,  u"coup"_s,    u"couperose"_s, u"écume"_s,          u"été"_s,
+        u"face"_s,  u"faim"_s, u"fatigue"_s, u"froid"_s,     QString(3, QChar(0))};
 
     QStringList names(const QList<int>& remedies) const { return table->names(remedies); }
     QStringList found(const QString& w1, const QString& w2) const
@@ -54,12 +54,10 @@ private slots:
 
     void suggestionsArePlainPrefixes()
     {
-        QCOMPARE(suggestions(words, u"fa"_s),
-                 QStringList({u"face"_s, u"faim"_s, u"fatigue"_s}));
+        QCOMPARE(suggestions(words, u"fa"_s), QStringList({u"face"_s, u"faim"_s, u"fatigue"_s}));
         // The first word of the list is offered like any other.
         QCOMPARE(suggestions(words, u"ab"_s), QStringList{u"abcès"_s});
-        QCOMPARE(suggestions(words, u"cou"_s),
-                 QStringList({u"cou"_s, u"coup"_s, u"couperose"_s}));
+        QCOMPARE(suggestions(words, u"cou"_s), QStringList({u"cou"_s, u"coup"_s, u"couperose"_s}));
         // No folding of accents or case.
         QCOMPARE(suggestions(words, u"e"_s), QStringList{});
         QCOMPARE(suggestions(words, u"é"_s), QStringList({u"écume"_s, u"été"_s}));

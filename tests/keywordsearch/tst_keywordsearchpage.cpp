@@ -1,10 +1,10 @@
 // The page "Mots-clés" in a whole main window: typing into the word fields,
 // picking suggestions, searching, picking a remedy found, and what the page
 // does ten milliseconds later.
-#include "mainwindowfixture.h"
-#include "sheet/warningwindow.h"
 #include "keywordsearch/keywordsearchcore.h"
 #include "keywordsearch/keywordsearchpage.h"
+#include "mainwindowfixture.h"
+#include "sheet/warningwindow.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,8 +63,8 @@ struct Controls
         countLine = named<ui::Label>(root, u"LblResult21"_s);
         searchedWords = named<ui::Label>(root, u"LblResult22"_s);
         sheet = testsupport::sheetOf(root, 3);
-        return word1 && word2 && suggestions1 && suggestions2 && search && remedies &&
-               countLine && searchedWords && sheet.found(3);
+        return word1 && word2 && suggestions1 && suggestions2 && search && remedies && countLine &&
+               searchedWords && sheet.found(3);
     }
 };
 
@@ -193,7 +193,8 @@ private slots:
         search(u"toux"_s, u"fièvre"_s);
         const QStringList found = page.remedies->entries();
         QCOMPARE(found,
-                 w->table().names(keywordsearch::searchTwoWords(w->table(), u"toux"_s, u"fièvre"_s).found));
+                 w->table().names(
+                     keywordsearch::searchTwoWords(w->table(), u"toux"_s, u"fièvre"_s).found));
         QCOMPARE(found.first(), u"DROSERA ROTUNDIFOLIA"_s);
         QCOMPARE(page.remedies->selectedIndex(), -1);
         QCOMPARE(page.countLine->caption(), u"%1 remèdes trouvés\r\npour"_s.arg(found.size()));

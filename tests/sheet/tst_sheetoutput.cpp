@@ -318,9 +318,8 @@ private slots:
         QAction added(u"Ajoutée"_s);
         sheet->addMenuAction(&added);
         QString termOpening;
-        const QMetaObject::Connection opening = connect(
-            sheet, &RemedySheet::menuOpening, this,
-            [&](QMenu* m, const QString& term) {
+        const QMetaObject::Connection opening =
+            connect(sheet, &RemedySheet::menuOpening, this, [&](QMenu* m, const QString& term) {
                 m->addAction(u"Du moment"_s);
                 termOpening = term;
             });
