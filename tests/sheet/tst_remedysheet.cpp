@@ -163,10 +163,10 @@ private slots:
             const auto* message = testsupport::named<ui::Label>(&window, u"LblMsg"_s);
             QVERIFY(message->wordWrap());
             const QRect room = message->contentsRect();
-            const QRect needed = QFontMetrics(message->font())
-                                     .boundingRect(QRect(0, 0, room.width(), 100000),
-                                                   Qt::TextWordWrap | Qt::AlignCenter,
-                                                   message->caption());
+            const QRect needed =
+                QFontMetrics(message->font())
+                    .boundingRect(QRect(0, 0, room.width(), 100000),
+                                  Qt::TextWordWrap | Qt::AlignCenter, message->caption());
             if (needed.height() > room.height() || needed.width() > room.width())
                 tooLong << u"%1 (%2 px high, %3 px room)"_s.arg(t.latinName[i])
                                .arg(needed.height())
