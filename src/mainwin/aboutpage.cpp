@@ -1,5 +1,6 @@
 #include "aboutpage.h"
 
+#include "refdata/resources.h"
 #include "shellcore.h"
 #include "ui/focusholder.h"
 #include "ui/fonts.h"
@@ -100,6 +101,13 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
     site->setFont(ui::designFont(ui::Face::Tahoma, 12, true));
     connect(site, &QPushButton::clicked, this, &AboutPage::siteClicked);
     ui::pressWithKeys(site);
+
+    // The knowledge base's edition, in the free space under the button.
+    auto* edition =
+        label(this, QStringLiteral("LblEdition"), refdata::KnowledgeBaseEdition.toString(),
+              QRect(9120, 8160, 4605, 480), ui::designFont(ui::Face::Tahoma, 9.75), DarkGrey);
+    edition->setWordWrap(true);
+    edition->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
 void AboutPage::load(const QString& version, const QString& startFolder)

@@ -1,5 +1,6 @@
 #include "papersheet.h"
 
+#include "refdata/resources.h"
 #include "sheet/indications.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"
@@ -142,7 +143,8 @@ void writeIndications(Writer& w, const QString& indications)
 } // namespace
 
 const QString Footer::Disclaimer =
-    QStringLiteral("Information de référence, ne remplace pas un avis médical.");
+    QStringLiteral("Information de référence, ne remplace pas un avis médical. %1.")
+        .arg(refdata::KnowledgeBaseEdition);
 
 QString Footer::signature() const
 {

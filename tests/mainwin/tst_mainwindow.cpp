@@ -157,6 +157,8 @@ private slots:
                     ->caption()
                     .startsWith(u"Le Vitralis est un logiciel d'information"));
         QCOMPARE(control<QPushButton>("CmdSite")->text(), u"Site internet"_s);
+        QCOMPARE(label("LblEdition")->caption(),
+                 u"Base de connaissances : 4e édition, décembre 2026"_s);
         // The licence document was read from the start folder.
         auto* licence = control<ui::RichTextBox>("Rtb1");
         QVERIFY(!licence->text().contains(u"introuvable"));

@@ -149,6 +149,34 @@ private slots:
         }
     }
 
+    // Every further warning is read whole in the warning window's text box: wrapped in
+    // the label's own font, it must fit the box, or its last words are cut off.
+    void everyFurtherWarningFitsTheWarningWindow()
+    {
+        const refdata::RemedyTable& t = w->table();
+        const QString before = w->warnings().warningText;
+        QStringList tooLong;
+        for (int i = 0; i < t.count; ++i) {
+            if (t.extraWarning[i].isEmpty())
+                continue;
+            w->warnings().warningText = t.extraWarning[i];
+            WarningWindow window(w->warnings());
+            const auto* message = testsupport::named<ui::Label>(&window, u"LblMsg"_s);
+            QVERIFY(message->wordWrap());
+            const QRect room = message->contentsRect();
+            const QRect needed =
+                QFontMetrics(message->font())
+                    .boundingRect(QRect(0, 0, room.width(), 100000),
+                                  Qt::TextWordWrap | Qt::AlignCenter, message->caption());
+            if (needed.height() > room.height() || needed.width() > room.width())
+                tooLong << u"%1 (%2 px high, %3 px room)"_s.arg(t.latinName[i])
+                               .arg(needed.height())
+                               .arg(room.height());
+        }
+        w->warnings().warningText = before;
+        QVERIFY2(tooLong.isEmpty(), qPrintable(tooLong.join(u"; "_s)));
+    }
+
     void headingsAreFoundWhateverTheirCase()
     {
         pick(u"ZINGIBER OFFICINALE"_s);
