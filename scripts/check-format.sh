@@ -15,8 +15,12 @@ if [ "$major" != "$kept" ]; then
     echo "Format check left out: clang-format $major here, the tree is kept with $kept."
     exit 0
 fi
-mapfile -t files < <(git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' \
-    'bench/*.cpp' 'bench/*.h' 'fuzz/*.cpp' 'fuzz/*.h')
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    mapfile -t files < <(git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' \
+        'bench/*.cpp' 'bench/*.h' 'fuzz/*.cpp' 'fuzz/*.h')
+else
+    mapfile -t files < <(find src tests bench fuzz -name '*.cpp' -o -name '*.h' | sort)
+fi
 if [ "${1:-}" = "--fix" ]; then
     clang-format -i "${files[@]}"
     exit 0

@@ -3,9 +3,11 @@
 # under AddressSanitizer and UndefinedBehaviorSanitizer.
 #   scripts/test.sh          both runs
 #   scripts/test.sh --quick  the normal run only
+# Both first check that the sources are laid out as .clang-format says.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
+scripts/check-format.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 cmake --preset default >/dev/null

@@ -18,12 +18,15 @@ const QString VersionText = QStringLiteral(VITRALIS_VERSION);
 
 namespace {
 
+void showWarningBox(const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok);
+    box.exec();
+}
+
 MessageShower& shower()
 {
-    static MessageShower s = [](const QString& title, const QString& text) {
-        QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok);
-        box.exec();
-    };
+    static MessageShower s = showWarningBox;
     return s;
 }
 
@@ -107,7 +110,7 @@ SingleInstanceGuard::Outcome SingleInstanceGuard::giveUp(const QString& why)
 
 void setMessageShower(MessageShower s)
 {
-    shower() = std::move(s);
+    shower() = s ? std::move(s) : MessageShower(showWarningBox);
 }
 
 void showAlreadyRunning()

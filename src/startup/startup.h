@@ -60,7 +60,8 @@ private:
     QString m_problem;
 };
 
-// How the second-start message is shown; tests put their own in its place.
+// How the second-start message is shown; tests put their own in its place, and
+// an empty one brings back the program's message box.
 using MessageShower = std::function<void(const QString& title, const QString& text)>;
 void setMessageShower(MessageShower shower);
 void showAlreadyRunning();

@@ -77,20 +77,6 @@ int RichTextBox::toOffset(int position) const
     return offset;
 }
 
-int RichTextBox::find(const QString& what, int from)
-{
-    if (what.isEmpty() || from < 0 || from > m_text.size())
-        return -1;
-    const qsizetype found = m_text.indexOf(what, from, Qt::CaseInsensitive);
-    if (found < 0)
-        return -1;
-    QTextCursor c(document());
-    c.setPosition(toPosition(int(found)));
-    c.setPosition(toPosition(int(found + what.size())), QTextCursor::KeepAnchor);
-    setTextCursor(c);
-    return int(found);
-}
-
 QTextCursor RichTextBox::cursorOver(int start, int length) const
 {
     QTextCursor c(document());

@@ -37,11 +37,6 @@ public:
     // lone LF each start a new paragraph.
     void setText(const QString& text);
 
-    // Searches without regard to case from `from` (an offset into text()).
-    // Returns the offset of the first match and selects it, or -1 and leaves
-    // the selection alone.
-    int find(const QString& what, int from = 0);
-
     // Colours and emphasises a stretch given as offsets into text(), leaving
     // the selection alone.
     void formatRange(int start, int length, const QColor& colour, bool emphasis);

@@ -71,6 +71,8 @@ private slots:
     void readsText();
     void readsCharacterFormats();
     void readsParagraphFormats();
+    void fontSizesStopAt72Points_data();
+    void fontSizesStopAt72Points();
     void damagedInputEndsCleanly_data();
     void damagedInputEndsCleanly();
     void deepNestingCarriesNoText();
@@ -313,6 +315,29 @@ void TestRtfReader::randomJunkEndsCleanly()
         QVERIFY(doc.characterCount() <= soup.size() + 200);
         QVERIFY(!doc.toRawText().contains(QChar(0xFDD0)));
     }
+}
+
+void TestRtfReader::fontSizesStopAt72Points_data()
+{
+    QTest::addColumn<int>("halfPoints");
+    QTest::addColumn<qreal>("shown");
+    QTest::addColumn<bool>("simplified");
+    QTest::newRow("just below") << 143 << 71.5 << false;
+    QTest::newRow("at the limit") << 144 << 72.0 << false;
+    QTest::newRow("just above") << 145 << 72.0 << true;
+}
+
+void TestRtfReader::fontSizesStopAt72Points()
+{
+    QFETCH(int, halfPoints);
+    QFETCH(qreal, shown);
+    QFETCH(bool, simplified);
+    QTextDocument doc;
+    QVERIFY(documents::readRtf("{\\rtf1 {\\fs" + QByteArray::number(halfPoints) + " mot}}", doc));
+    QCOMPARE(formatOf(doc, "mot").fontPointSize(), shown);
+    const QString first = doc.begin().text();
+    QCOMPARE(first.startsWith(documents::kSimplifiedNotice), simplified);
+    QCOMPARE(first.contains(u"72 points"), simplified);
 }
 
 void TestRtfReader::hostileDocumentsAreShownWithinBounds_data()

@@ -1,8 +1,6 @@
 // The main window: its start, the page selectors, the About page and the
 // window's buttons, driven through the real widgets.
-#include "mainwin/shellcore.h"
 #include "mainwindowfixture.h"
-#include "ui/countline.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -184,21 +182,6 @@ private slots:
         QDesktopServices::unsetUrlHandler(u"https"_s);
         QCOMPARE(catcher.urls, QList<QUrl>{QUrl(u"https://vitralis.example.org/"_s)});
         QCOMPARE(QApplication::focusWidget(), control("Foc"));
-    }
-
-    void placementIsCentredAQuarterDown()
-    {
-        const QPointF at = windowPlacement(QSizeF(1024 * 15, 768 * 15));
-        QCOMPARE(at.x(), 660.0);
-        QCOMPARE(at.y(), 131.25);
-        QCOMPARE(WindowHeightTwips, 10995.0);
-        QCOMPARE(ui::countLine(1, u"pour:"_s), u"1 remède trouvé\r\npour:"_s);
-        QCOMPARE(ui::countLine(0, u"pour:"_s), u"0 remèdes trouvés\r\npour:"_s);
-        QCOMPARE(ui::countLine(12, u"dans la spécialité:"_s),
-                 u"12 remèdes trouvés\r\ndans la spécialité:"_s);
-        QCOMPARE(ui::countLine(0, u"pour"_s, ui::NoneFound::InWords),
-                 u"Aucun remède trouvé\r\npour"_s);
-        QCOMPARE(ui::countLine(1, u"pour"_s, ui::NoneFound::InWords), u"1 remède trouvé\r\npour"_s);
     }
 
     void theIndexButtonOpensTheGlossaryBesideTheWindow()

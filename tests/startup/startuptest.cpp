@@ -36,12 +36,13 @@ void expectDocumentsSeenBy(startup::Starter& starter)
         QVERIFY2(text.contains(u"Vitralis") && !text.contains(u"introuvable"), qPrintable(text));
 }
 
-void startsWithoutTheLock(const QString& folder, const QString& lockPath)
+void startsWithoutTheLock(const QString& folder, const QString& lockPath, const QString& reason)
 {
     using Outcome = startup::SingleInstanceGuard::Outcome;
     startup::SingleInstanceGuard guard(lockPath);
     QCOMPARE(guard.acquire(), Outcome::NoLock);
     QVERIFY2(guard.problem().contains(u"démarre sans vérifier"), qPrintable(guard.problem()));
+    QVERIFY2(guard.problem().contains(reason), qPrintable(guard.problem()));
 
     QStringList shown;
     startup::setMessageShower([&](const QString&, const QString& text) { shown << text; });

@@ -18,4 +18,4 @@ void expectDocumentsSeenBy(startup::Starter& starter);
 
 // Checks that a lock at `lockPath` cannot be taken, says why, and that the
 // program starts all the same from `folder`, without a message.
-void startsWithoutTheLock(const QString& folder, const QString& lockPath);
+void startsWithoutTheLock(const QString& folder, const QString& lockPath, const QString& reason);

@@ -3,6 +3,7 @@
 #include "startuptest.h"
 #include "ui/fonts.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -96,20 +97,26 @@ private slots:
     void aLockThatCannotBeTakenStartsAnyway_data()
     {
         QTest::addColumn<QString>("path");
-        QTest::newRow("a file for its folder") << dir.filePath(u"file/vitralis.lock"_s);
-        QTest::newRow("folder missing") << dir.filePath(u"missing/vitralis.lock"_s);
-        QTest::newRow("a full folder instead") << dir.filePath(u"full"_s);
-        QTest::newRow("no private folder") << QString();
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a file for its folder")
+            << dir.filePath(u"file/vitralis.lock"_s) << u"ne peut être créé"_s;
+        QTest::newRow("folder missing")
+            << dir.filePath(u"missing/vitralis.lock"_s) << u"ne peut être créé"_s;
+        // Given up at once, not after the wait that a lock being written gets.
+        QTest::newRow("a full folder instead")
+            << dir.filePath(u"full"_s) << u"n'est pas un verrou"_s;
+        QTest::newRow("no private folder") << QString() << u"aucun dossier réservé"_s;
     }
 
     void aLockThatCannotBeTakenStartsAnyway()
     {
         QFETCH(QString, path);
+        QFETCH(QString, reason);
         QDir().mkpath(dir.filePath(u"full/inside"_s));
         QFile file(dir.filePath(u"file"_s));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        startsWithoutTheLock(dir.path(), path);
+        startsWithoutTheLock(dir.path(), path, reason);
     }
 
     void twoCopiesStartedAtOnceOpenOneWindow()
@@ -156,20 +163,34 @@ private slots:
         QCOMPARE(running.acquire(), Outcome::Acquired); // the first copy keeps its lock
     }
 
-    void theRealMessageBoxIsAWarningWithOneButton()
+    void theProgramsMessageIsAWarningWithOneButton()
     {
-        setMessageShower({});
-        setMessageShower([](const QString& title, const QString& text) {
-            QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok);
-            QTimer::singleShot(0, &box, [&box] {
-                QCOMPARE(box.windowTitle(), u"Vitralis"_s);
-                QCOMPARE(box.icon(), QMessageBox::Warning);
-                QCOMPARE(box.buttons().size(), 1);
-                box.button(QMessageBox::Ok)->click();
-            });
-            box.exec();
+        setMessageShower({}); // the program's own message box
+        // What the box shows is read while it is open, then it is closed whatever
+        // it shows, so that a wrong box fails the checks below instead of waiting.
+        QString title;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        qsizetype buttons = 0;
+        QTimer watch;
+        watch.setInterval(10);
+        connect(&watch, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            buttons = box->buttons().size();
+            watch.stop();
+            box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
         });
+        watch.start();
         showAlreadyRunning();
+        QCOMPARE(title, u"Vitralis"_s);
+        QCOMPARE(text, u"Le programme est déja lancé."_s);
+        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(buttons, 1);
     }
 
     void documentsAreReadFromAStartFolderOfAnyScript()

@@ -49,7 +49,7 @@ private slots:
             QVERIFY(QDir().mkdir(closed));
             QFile::setPermissions(closed, QFile::ReadOwner | QFile::ExeOwner);
         }
-        startsWithoutTheLock(dir.path(), closed + u"/vitralis.lock"_s);
+        startsWithoutTheLock(dir.path(), closed + u"/vitralis.lock"_s, u"pas le droit de créer"_s);
     }
 
     void theLockLivesInAFolderPrivateToTheUser()

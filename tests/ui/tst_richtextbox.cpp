@@ -26,21 +26,6 @@ private slots:
             QCOMPARE(box.toOffset(box.toPosition(offset)), offset);
     }
 
-    void findSearchesFromAnOffsetWithoutRegardToCase()
-    {
-        ui::RichTextBox box;
-        box.setText(u"Toux\r\nla toux, TOUX"_s);
-        QCOMPARE(box.find(u"toux"_s), 0);
-        QCOMPARE(box.find(u"toux"_s, 1), 9);
-        QCOMPARE(box.textCursor().selectedText(), u"toux"_s);
-        QCOMPARE(box.find(u"toux"_s, 10), 15);
-        QCOMPARE(box.find(u"toux"_s, 16), -1);
-        QCOMPARE(box.textCursor().selectedText(), u"TOUX"_s); // a miss leaves the selection
-        QCOMPARE(box.find(QString()), -1);
-        QCOMPARE(box.find(u"toux"_s, -1), -1);
-        QCOMPARE(box.find(u"toux"_s, 99), -1);
-    }
-
     void rangesAcrossLineBreaksLookAsAsked()
     {
         ui::RichTextBox box;
