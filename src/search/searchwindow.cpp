@@ -418,14 +418,17 @@ void SearchWindow::showStatus()
     }
 }
 
-QString SearchWindow::resultHtml(const Row& row) const
+QString SearchWindow::resultHtml(const Row& row, QString& plain) const
 {
     const refdata::RemedyTable& t = *m_context.table;
+    plain = t.latinName[row.remedy].trimmed();
     QString html = u"<b style=\"color:#0000ff\">%1</b>"_s.arg(
         t.latinName[row.remedy].trimmed().toHtmlEscaped());
     const QString mark = t.rating[row.remedy].trimmed();
-    if (!mark.isEmpty() && mark != u".")
+    if (!mark.isEmpty() && mark != u".") {
         html += u" <b style=\"color:#ff0000\">%1</b>"_s.arg(mark.toHtmlEscaped());
+        plain += u' ' + mark;
+    }
     QList<int> sentences;
     for (const Hit& h : row.hits) {
         if (!sentences.contains(h.sentence))
@@ -453,9 +456,13 @@ QString SearchWindow::resultHtml(const Row& row) const
                                   ? SearchIndex::headingTitle(sentence.heading)
                                   : fieldTitle(sentence.field);
         html += u"<br/>"_s;
-        if (!title.isEmpty())
+        plain += u" — "_s;
+        if (!title.isEmpty()) {
             html += u"<span style=\"color:#800000\">%1 :</span> "_s.arg(title.toHtmlEscaped());
+            plain += title + u" : "_s;
+        }
         html += body;
+        plain += text;
     }
     if (sentences.size() > MaxSentencesShown)
         html += u"<br/><i>… et %1 autres phrases</i>"_s.arg(sentences.size() - MaxSentencesShown);
@@ -467,11 +474,9 @@ void SearchWindow::fillList()
     m_list->clear();
     const refdata::RemedyTable& t = *m_context.table;
     for (const Row& r : std::as_const(m_outcome.rows)) {
-        const QString html = resultHtml(r);
-        QTextDocument plain;
-        plain.setHtml(html);
-        auto* item =
-            new QListWidgetItem(plain.toPlainText().replace(QChar::LineSeparator, u" — "_s));
+        QString plain;
+        const QString html = resultHtml(r, plain);
+        auto* item = new QListWidgetItem(plain);
         item->setData(RemedyRole, r.remedy);
         item->setData(HtmlRole, html);
         item->setData(Qt::AccessibleTextRole, item->text());

@@ -80,7 +80,8 @@ private:
     void onResultChosen();
     void onShowInRemedies();
     int chosenRemedy() const;
-    QString resultHtml(const Row& row) const;
+    // A result as the list draws it, and as a screen reader reads it (`plain`).
+    QString resultHtml(const Row& row, QString& plain) const;
     const SearchIndex& index();
 
     sheet::PageContext m_context;
