@@ -37,13 +37,15 @@ std::unique_ptr<QTextDocument> paperGrid(const refdata::RemedyTable& table, cons
     QString html = u"<h2 style=\"color:#0000ff\">Répertoire</h2>"
                    u"<p><b>Recherche :</b> %1<br/><b>Date :</b> %2</p>"_s.arg(query.toHtmlEscaped(),
                                                                               dated(date));
-    html += u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">"
-            u"<thead><tr><th align=\"left\">Remède</th><th>Note</th>"_s;
+    // The symptoms' titles in a smaller face, so that eight of them fit the width.
+    html += u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\">"
+            u"<thead style=\"font-size:7pt\"><tr><th align=\"left\" width=\"24%\">Remède</th>"
+            u"<th>Note</th>"_s;
     for (const QString& s : outcome.symptoms)
         html += u"<th>%1</th>"_s.arg(s.toHtmlEscaped());
-    html += u"<th>Symptômes</th><th>Total</th></tr></thead>"_s;
+    html += u"<th>Symp&shy;tômes</th><th>Total</th></tr></thead>"_s;
     for (const Row& r : outcome.rows) {
-        html += u"<tr><td>%1</td><td align=\"center\">%2</td>"_s.arg(
+        html += u"<tr><td style=\"white-space:nowrap\">%1</td><td align=\"center\">%2</td>"_s.arg(
             table.latinName[r.remedy].trimmed().toHtmlEscaped(),
             table.rating[r.remedy].trimmed().toHtmlEscaped());
         for (int g : r.grades)

@@ -4,12 +4,14 @@
 // Run it in the folder that holds the two documents, on a real display (for
 // instance under Xvfb at 96 dpi).
 #include "glossary/indexwindow.h"
+#include "search/searchwindow.h"
 #include "startup/desktop.h"
 #include "startup/startup.h"
 #include "ui/fonts.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -47,6 +49,34 @@ int main(int argc, char* argv[])
                     index->grab().save(QDir(out).filePath(QStringLiteral("glossary-glossaire.png")));
                     index->close();
                 }
+                // The search window: one symptom, then a repertory, and the
+                // repertory's page as it goes to paper.
+                const sheet::PageContext context{&w->table(), &w->keywords(), &w->warnings(),
+                                                 w->findChild<QWidget*>(QStringLiteral("Foc")),
+                                                 &w->terms(), w->values().versionText};
+                auto* search = search::SearchWindow::showWindow(context, w);
+                auto picture = [&](const QString& query, const char* name) {
+                    search->setQuery(query);
+                    QApplication::processEvents();
+                    for (int k = 0; k < 30; ++k)
+                        QApplication::processEvents(QEventLoop::AllEvents, 10);
+                    search->grab().save(QDir(out).filePath(QString::fromLatin1(name)));
+                };
+                picture(QStringLiteral("pire par le froid humide"), "search-symptom.png");
+                picture(QStringLiteral("toux sèche, pire la nuit, soif, fièvre, agitation, "
+                                       "anxiété, mieux par la chaleur, sueurs"),
+                        "search-repertory.png");
+                search::SearchWindow::setDialogAnswer([&](QDialog& d) {
+                    d.resize(900, 1000);
+                    d.show();
+                    for (int k = 0; k < 30; ++k)
+                        QApplication::processEvents(QEventLoop::AllEvents, 10);
+                    d.grab().save(QDir(out).filePath(QStringLiteral("search-repertory-paper.png")));
+                    return int(QDialog::Rejected);
+                });
+                search->previewGrid();
+                search::SearchWindow::setDialogAnswer({});
+                search->close();
                 QApplication::quit();
             });
         });
