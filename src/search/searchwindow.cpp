@@ -115,22 +115,36 @@ public:
         painter->restore();
     }
 
+    // The view asks several times for each size: a result is laid out once
+    // for a width.
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
+        const QString key =
+            QString::number(widthFor(option)) + u'|' + index.data(HtmlRole).toString();
+        auto it = m_sizes.constFind(key);
+        if (it != m_sizes.cend())
+            return *it;
+        if (m_sizes.size() > 4000)
+            m_sizes.clear();
         QTextDocument d;
         layOut(d, option, index);
-        return d.size().toSize();
+        return *m_sizes.insert(key, d.size().toSize());
     }
 
 private:
+    static int widthFor(const QStyleOptionViewItem& o)
+    {
+        return std::max(120, o.widget ? o.widget->width() - 24 : 300);
+    }
     static void layOut(QTextDocument& d, const QStyleOptionViewItem& o, const QModelIndex& index)
     {
         d.setDefaultFont(o.font);
         d.setDocumentMargin(4);
         d.setHtml(index.data(HtmlRole).toString());
-        const int width = o.widget ? o.widget->width() - 24 : 300;
-        d.setTextWidth(std::max(120, width));
+        d.setTextWidth(widthFor(o));
     }
+
+    mutable QHash<QString, QSize> m_sizes;
 };
 
 // A grid cell that sorts by its key, not by its text.
