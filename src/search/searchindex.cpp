@@ -355,7 +355,9 @@ Outcome SearchIndex::search(QStringView query) const
             return ma > mb;
         return t.latinName[a.remedy] < t.latinName[b.remedy];
     });
-    for (const QString& u : std::as_const(out.unknownWords))
+    // Words for the first few unknown ones: a query of nothing but unknown
+    // words gets its answer as fast as any other.
+    for (const QString& u : out.unknownWords.mid(0, MaxSuggested))
         out.suggestions += suggest(u, bounded.toString());
     return out;
 }

@@ -102,6 +102,7 @@ public:
     static constexpr int MaxGap = 3;
     static constexpr int MaxSymptoms = 12;
     static constexpr int MaxWordsPerSymptom = 12;
+    static constexpr int MaxSuggested = 3; // unknown words that get suggestions
 
     SearchIndex() = default;
     // `spellings` are words of the word list and the glossary: where one of

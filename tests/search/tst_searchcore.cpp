@@ -173,6 +173,11 @@ private slots:
         QVERIFY(o.truncated);
         QCOMPARE(o.rows.size(), 3);
         QVERIFY(index->search(QString(100000, u'a')).rows.isEmpty());
+        // Many unknown words: suggestions for the first few only.
+        const Outcome many = index->search(u"fatige, diarhe, ezcema, raideu, tousse, froide"_s);
+        QCOMPARE(many.unknownWords.size(), 5);
+        for (const search::Suggestion& s : many.suggestions)
+            QVERIFY(many.unknownWords.indexOf(s.typed) < SearchIndex::MaxSuggested);
         QVERIFY(SearchIndex().search(u"toux"_s).rows.isEmpty());
     }
 
