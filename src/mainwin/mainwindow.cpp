@@ -1,9 +1,10 @@
 #include "mainwindow.h"
 
 #include "aboutpage.h"
-#include "browse/keywordpage.h"
 #include "browse/specialtypage.h"
+#include "browse/symptomspage.h"
 #include "glossary/indexwindow.h"
+#include "keywordsearch/keywordsearchpage.h"
 #include "remedypage.h"
 #include "sheet/remedysheet.h"
 #include "shellcore.h"
@@ -12,7 +13,6 @@
 #include "ui/label.h"
 #include "ui/palette.h"
 #include "ui/twips.h"
-#include "wordsearch/wordsearchpage.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -98,11 +98,11 @@ MainWindow::MainWindow(const ProgramValues& values, QWidget* parent)
     const PageContext context{m_table.get(), &m_keywords, &m_warnings,
                               m_foc,         &m_terms,    m_values.versionText};
     m_remedyPage = new RemedyPage(context, this);
-    m_keywordPage = new browse::KeywordPage(context, this);
+    m_symptomsPage = new browse::SymptomsPage(context, this);
     m_specialtyPage = new browse::SpecialtyPage(context, this);
-    m_wordSearchPage = new wordsearch::WordSearchPage(context, this);
+    m_keywordSearchPage = new keywordsearch::KeywordSearchPage(context, this);
     m_aboutPage = new AboutPage(this);
-    m_pages = {m_remedyPage, m_keywordPage, m_specialtyPage, m_wordSearchPage, m_aboutPage};
+    m_pages = {m_remedyPage, m_symptomsPage, m_specialtyPage, m_keywordSearchPage, m_aboutPage};
     for (QWidget* page : m_pages) {
         page->setGeometry(ui::twipsRect(QRect(62, 662, 13875, 9855)));
         page->setAutoFillBackground(true);
@@ -150,9 +150,9 @@ void MainWindow::orderTabs()
         previous = button;
     }
     previous = m_remedyPage->chainTabOrder(previous);
-    previous = m_keywordPage->chainTabOrder(previous);
+    previous = m_symptomsPage->chainTabOrder(previous);
     previous = m_specialtyPage->chainTabOrder(previous);
-    previous = m_wordSearchPage->chainTabOrder(previous);
+    previous = m_keywordSearchPage->chainTabOrder(previous);
     m_aboutPage->chainTabOrder(previous);
 }
 
@@ -185,9 +185,9 @@ void MainWindow::buildSelectors()
 void MainWindow::load()
 {
     m_warnings.silenced = false;
-    m_keywordPage->clearCountLine();
+    m_symptomsPage->clearCountLine();
     m_specialtyPage->clearCountLine();
-    m_wordSearchPage->clearCountLine();
+    m_keywordSearchPage->clearCountLine();
     m_aboutPage->load(m_values.versionText, m_values.startFolder);
     m_startupTimer->start();
     // The start-up step waits 200 ms: the tables are read meanwhile, so that
@@ -228,7 +228,7 @@ void MainWindow::startupStep()
     m_remedyPage->addNames(std::exchange(m_unlistedNames, {}));
     // Remedy 0, as plain text and with no entry selected.
     m_remedyPage->showFirstRemedy();
-    m_keywordPage->addWords(std::exchange(m_unlistedWords, {}));
+    m_symptomsPage->addWords(std::exchange(m_unlistedWords, {}));
 
     for (QWidget* page : m_pages)
         page->move(ui::px(60 + 2), ui::px(660 + 2));

@@ -1,7 +1,7 @@
 #include "searchindex.h"
 
 #include "french/folding.h"
-#include "mainwin/indications.h"
+#include "sheet/indications.h"
 
 #include <QSet>
 
@@ -107,7 +107,7 @@ QStringList SearchIndex::equivalentKeys(const QString& key)
 
 QString SearchIndex::headingTitle(int heading)
 {
-    const QStringList& h = mainwin::headingList();
+    const QStringList& h = sheet::headingList();
     return heading >= 0 && heading < h.size() ? h[heading].chopped(1) : QString();
 }
 
@@ -177,7 +177,7 @@ SearchIndex::SearchIndex(const refdata::RemedyTable& table, const QStringList& s
     m_wordStart.reserve(n * 300);
     m_wordLength.reserve(n * 300);
     m_wordSentence.reserve(n * 300);
-    const QStringList& headings = mainwin::headingList();
+    const QStringList& headings = sheet::headingList();
     QStringList lowerHeadings;
     for (const QString& h : headings)
         lowerHeadings << h.toLower();

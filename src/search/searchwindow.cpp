@@ -591,7 +591,7 @@ void SearchWindow::showRemedy(int i, bool picked)
 
 void SearchWindow::onDeferredStep()
 {
-    mainwin::ColouringPlan plan;
+    sheet::ColouringPlan plan;
     for (const Span& s : index().spansIn(m_sheet->bodyText(), m_searched))
         plan.red.append({s.start, s.length});
     if (!plan.red.isEmpty())

@@ -38,11 +38,11 @@
 
 namespace sheet {
 
-using mainwin::ColouringPlan;
-using mainwin::FormatRange;
-using mainwin::FormattedText;
-using mainwin::TextSpan;
-using mainwin::WarningState;
+using sheet::ColouringPlan;
+using sheet::FormatRange;
+using sheet::FormattedText;
+using sheet::TextSpan;
+using sheet::WarningState;
 
 namespace {
 
@@ -130,12 +130,15 @@ RemedySheet::RemedySheet(int page, const PageContext& context, QWidget* parent)
     caption("CaptionListe", QStringLiteral(" Liste:"), QRect(12900, captionTop, 795, 225), 9.75,
             QStringLiteral("Classification"));
     const QColor windowText = palette().color(QPalette::WindowText);
-    m_rating = valueLabel(suffixed("LblDNot", page), QStringLiteral("Recommandation"), QRect(11340, valueTop, 795, 330), 14.25, true,
-                          Red, full ? Orange : Panel);
-    m_dilution = valueLabel(suffixed("LblDDil", page), QStringLiteral("Première dilution"), QRect(12120, valueTop, 795, 330), 14.25,
-                            false, windowText, full ? QColor(0xFF, 0xFF, 0x80) : Panel);
-    m_listClass = valueLabel(suffixed("LblDLis", page), QStringLiteral("Classification"), QRect(12900, valueTop, 795, 330), 14.25,
-                             false, Blue, full ? QColor(0x80, 0xFF, 0x80) : Panel);
+    m_rating =
+        valueLabel(suffixed("LblDNot", page), QStringLiteral("Recommandation"),
+                   QRect(11340, valueTop, 795, 330), 14.25, true, Red, full ? Orange : Panel);
+    m_dilution = valueLabel(suffixed("LblDDil", page), QStringLiteral("Première dilution"),
+                            QRect(12120, valueTop, 795, 330), 14.25, false, windowText,
+                            full ? QColor(0xFF, 0xFF, 0x80) : Panel);
+    m_listClass = valueLabel(suffixed("LblDLis", page), QStringLiteral("Classification"),
+                             QRect(12900, valueTop, 795, 330), 14.25, false, Blue,
+                             full ? QColor(0x80, 0xFF, 0x80) : Panel);
     m_rating->setToolTip(QStringLiteral("Recommandation"));
     m_dilution->setToolTip(QStringLiteral("Première dilution"));
     m_listClass->setToolTip(QStringLiteral("Classification"));
@@ -153,12 +156,14 @@ RemedySheet::RemedySheet(int page, const PageContext& context, QWidget* parent)
                 QRect(5280, 1380, 2535, 315), 11.25);
         caption("CaptionBranche", QStringLiteral("Branche médicale:"), QRect(5280, 2100, 2535, 315),
                 11.25);
-        m_frenchName = valueLabel(QStringLiteral("LblDFra"), QStringLiteral("Nom français"), QRect(5340, 960, 4275, 390), 14.25,
-                                  false, QColor(0x00, 0x80, 0x00), Panel);
-        m_origin = valueLabel(QStringLiteral("LblDCom"), QStringLiteral("Origine, composition"), QRect(5340, 1680, 5955, 390), 14.25, false,
-                              QColor(0x80, 0x80, 0xFF), Panel);
-        m_specialties = valueLabel(QStringLiteral("LblDBra"), QStringLiteral("Branche médicale"), QRect(5340, 2400, 8355, 1125), 14.25,
-                                   false, DarkRed, Panel);
+        m_frenchName =
+            valueLabel(QStringLiteral("LblDFra"), QStringLiteral("Nom français"),
+                       QRect(5340, 960, 4275, 390), 14.25, false, QColor(0x00, 0x80, 0x00), Panel);
+        m_origin =
+            valueLabel(QStringLiteral("LblDCom"), QStringLiteral("Origine, composition"),
+                       QRect(5340, 1680, 5955, 390), 14.25, false, QColor(0x80, 0x80, 0xFF), Panel);
+        m_specialties = valueLabel(QStringLiteral("LblDBra"), QStringLiteral("Branche médicale"),
+                                   QRect(5340, 2400, 8355, 1125), 14.25, false, DarkRed, Panel);
         m_frenchName->setWordWrap(false);
         m_origin->setWordWrap(false);
     }
@@ -172,8 +177,9 @@ RemedySheet::RemedySheet(int page, const PageContext& context, QWidget* parent)
     connect(m_body, &QWidget::customContextMenuRequested, this, &RemedySheet::onBodyMenu);
     m_body->viewport()->installEventFilter(this);
 
-    m_warning = valueLabel(QStringLiteral("LblDMe%1").arg(page + 1), QStringLiteral("Avertissement"), QRect(5220, 9090, 8535, 645),
-                           12, false, Orange, Panel);
+    m_warning =
+        valueLabel(QStringLiteral("LblDMe%1").arg(page + 1), QStringLiteral("Avertissement"),
+                   QRect(5220, 9090, 8535, 645), 12, false, Orange, Panel);
     m_warning->setAlignment(Qt::AlignCenter);
     m_warning->exposeValue(QStringLiteral("Avertissement"), true);
 
@@ -284,7 +290,7 @@ void RemedySheet::presentAgain()
 void RemedySheet::layOutAndArm(const QString& text)
 {
     // The final text and its looks, set once.
-    const FormattedText f = mainwin::formatIndications(text);
+    const FormattedText f = sheet::formatIndications(text);
     {
         const ui::RichTextBox::OneLayout once(*m_body);
         m_body->setText(f.text);
@@ -480,8 +486,9 @@ void RemedySheet::popUpMenu(QMenu* menu, const QPoint& globalPos, int termEntry)
 {
     menu->setObjectName(QStringLiteral("MenuFiche"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    QString term;
     if (termEntry >= 0) {
-        const QString term = m_context.terms->term(termEntry);
+        term = m_context.terms->term(termEntry);
         QAction* first = menu->actions().value(0);
         auto* definition = new QAction(QStringLiteral("Définition de « %1 »").arg(term), menu);
         definition->setObjectName(QStringLiteral("ActDefinition"));
@@ -491,8 +498,20 @@ void RemedySheet::popUpMenu(QMenu* menu, const QPoint& globalPos, int termEntry)
         menu->insertSeparator(first);
     }
     menu->addActions({m_print, m_preview, m_savePdf, m_copy});
+    if (!m_addedActions.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(m_addedActions);
+    }
+    emit menuOpening(menu, term);
     // Not modal: the menu closes on its own, and nothing waits for it.
     menu->popup(globalPos);
+}
+
+void RemedySheet::addMenuAction(QAction* action)
+{
+    m_addedActions << action;
+    connect(action, &QObject::destroyed, this,
+            [this, action] { m_addedActions.removeOne(action); });
 }
 
 QString RemedySheet::proposedPdfPath() const

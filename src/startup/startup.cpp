@@ -1,6 +1,6 @@
 #include "startup.h"
 
-#include "ui/documents.h"
+#include "documents/documents.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -46,7 +46,7 @@ mainwin::ProgramValues programValues(const QString& workingFolder)
 QString holdWorkingFolder()
 {
     const QString working = QDir::currentPath();
-    ui::holdStartFolder(startFolderFrom(working));
+    documents::holdStartFolder(startFolderFrom(working));
     return working;
 }
 

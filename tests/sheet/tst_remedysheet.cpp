@@ -1,7 +1,7 @@
 // The remedy sheet of page 0 and the prescription warning: the paragraph layout
 // of the indications, the warning label and the warning window.
 #include "mainwindowfixture.h"
-#include "mainwin/indications.h"
+#include "sheet/indications.h"
 #include "sheet/warningwindow.h"
 
 #include <QApplication>
@@ -119,10 +119,10 @@ private slots:
         QCOMPARE(sheet.frenchName->caption(), u"Aurône mâle"_s);
         QCOMPARE(sheet.specialties->caption(), u"Pédiatrie. Rhumatologie. Autres."_s);
         QCOMPARE(sheet.body->text(), u"Pédiatrie: Problèmes d'assimilations déficientes chez "
-                                         u"l'enfant. Troubles digestifs de "
-                                         u"l'enfant, amaigrissement. \r\n\r\nRhumatologie: Goutte "
-                                         u"et rhumatisme. \r\n\r\nAutres: "
-                                         u"Engelures, vers intestinaux."_s);
+                                     u"l'enfant. Troubles digestifs de "
+                                     u"l'enfant, amaigrissement. \r\n\r\nRhumatologie: Goutte "
+                                     u"et rhumatisme. \r\n\r\nAutres: "
+                                     u"Engelures, vers intestinaux."_s);
         checkStyles({u"Pédiatrie:"_s, u"Rhumatologie:"_s, u"Autres:"_s});
     }
 
@@ -142,10 +142,39 @@ private slots:
             for (int i = 0; i < t.count; ++i) {
                 const int over = metrics.horizontalAdvance(values[i]) - room;
                 if (over > 0)
-                    tooLong << u"%1 (%2 px over): %3"_s.arg(t.latinName[i]).arg(over).arg(values[i]);
+                    tooLong
+                        << u"%1 (%2 px over): %3"_s.arg(t.latinName[i]).arg(over).arg(values[i]);
             }
             QVERIFY2(tooLong.isEmpty(), qPrintable(tooLong.join(u"; "_s)));
         }
+    }
+
+    // Every further warning is read whole in the warning window's text box: wrapped in
+    // the label's own font, it must fit the box, or its last words are cut off.
+    void everyFurtherWarningFitsTheWarningWindow()
+    {
+        const refdata::RemedyTable& t = w->table();
+        const QString before = w->warnings().warningText;
+        QStringList tooLong;
+        for (int i = 0; i < t.count; ++i) {
+            if (t.extraWarning[i].isEmpty())
+                continue;
+            w->warnings().warningText = t.extraWarning[i];
+            WarningWindow window(w->warnings());
+            const auto* message = testsupport::named<ui::Label>(&window, u"LblMsg"_s);
+            QVERIFY(message->wordWrap());
+            const QRect room = message->contentsRect();
+            const QRect needed =
+                QFontMetrics(message->font())
+                    .boundingRect(QRect(0, 0, room.width(), 100000),
+                                  Qt::TextWordWrap | Qt::AlignCenter, message->caption());
+            if (needed.height() > room.height() || needed.width() > room.width())
+                tooLong << u"%1 (%2 px high, %3 px room)"_s.arg(t.latinName[i])
+                               .arg(needed.height())
+                               .arg(room.height());
+        }
+        w->warnings().warningText = before;
+        QVERIFY2(tooLong.isEmpty(), qPrintable(tooLong.join(u"; "_s)));
     }
 
     void headingsAreFoundWhateverTheirCase()

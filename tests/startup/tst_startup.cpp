@@ -1,6 +1,6 @@
 // The start-up stage: one copy at a time, the start folder, the handover.
-#include "startuptest.h"
 #include "startup/startup.h"
+#include "startuptest.h"
 #include "ui/fonts.h"
 
 #include <QDateTime>
@@ -15,8 +15,6 @@
 #include <QTimer>
 
 #include <QPushButton>
-
-
 
 using namespace Qt::StringLiterals;
 

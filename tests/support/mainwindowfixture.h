@@ -21,8 +21,7 @@ public:
     mainwin::MainWindow* window() const { return m_window.get(); }
     QString startFolder() const { return m_folder.path() + u'/'; }
 
-    template <class T = QWidget>
-    T* control(const QString& name) const
+    template <class T = QWidget> T* control(const QString& name) const
     {
         return named<T>(m_window.get(), name);
     }

@@ -1,6 +1,6 @@
+#include "documents/rtfreader.h"
 #include "fuzz/hostiledocuments.h"
 #include "specialfiles.h"
-#include "ui/rtfreader.h"
 
 #include <QBrush>
 #include <QDir>
@@ -32,7 +32,7 @@ QString textOf(const QTextDocument& doc)
 QString read(QByteArrayView rtf)
 {
     QTextDocument doc;
-    if (!ui::readRtf(rtf, doc))
+    if (!documents::readRtf(rtf, doc))
         return QStringLiteral("<not RTF>");
     return textOf(doc);
 }
@@ -149,7 +149,7 @@ void TestRtfReader::readsText()
 void TestRtfReader::readsCharacterFormats()
 {
     QTextDocument doc;
-    QVERIFY(ui::readRtf(
+    QVERIFY(documents::readRtf(
         "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Tahoma;}{\\f1\\froman Times New Roman;}}"
         "{\\colortbl;\\red200\\green0\\blue0;\\red0\\green0\\blue160;}"
         "plain {\\b bold} after {\\i italic\\i0  upright} {\\ul under\\ulnone  over} "
@@ -191,11 +191,11 @@ void TestRtfReader::readsCharacterFormats()
 void TestRtfReader::readsParagraphFormats()
 {
     QTextDocument doc;
-    QVERIFY(
-        ui::readRtf("{\\rtf1 \\qc centred\\par \\qr right\\par\\qj justified\\par\\pard left\\par"
-                    "\\li300\\ri150\\fi-150\\sb120\\sa60 indented\\par"
-                    "{\\qc in group\\par}after group\\par}",
-                    doc));
+    QVERIFY(documents::readRtf(
+        "{\\rtf1 \\qc centred\\par \\qr right\\par\\qj justified\\par\\pard left\\par"
+        "\\li300\\ri150\\fi-150\\sb120\\sa60 indented\\par"
+        "{\\qc in group\\par}after group\\par}",
+        doc));
     QCOMPARE(doc.blockCount(), 7);
     QCOMPARE(horizontal(blockOf(doc, "centred")), Qt::AlignHCenter);
     QCOMPARE(horizontal(blockOf(doc, "right")), Qt::AlignRight);
@@ -241,7 +241,7 @@ void TestRtfReader::damagedInputEndsCleanly_data()
     QTest::newRow("huge parameters")
         << QByteArray("{\\rtf1\\fs99999999999999999999\\li-99999999999999999999\\cf4294967296"
                       "\\f-2147483649\\uc99999999999\\sb2147483648\\ansicpg-2147483648 x}")
-        << ui::kSimplifiedNotice +
+        << documents::kSimplifiedNotice +
                u" caractères ramenés à 72 points, espacements et retraits réduits.\nx"_s;
     QTest::newRow("huge \\bin") << QByteArray("{\\rtf1 a\\bin99999999999 tail}") << "a";
     QTest::newRow("negative \\bin") << QByteArray("{\\rtf1 a\\bin-5 b}") << "ab";
@@ -250,13 +250,13 @@ void TestRtfReader::damagedInputEndsCleanly_data()
         << "ac";
     QTest::newRow("endless number")
         << "{\\rtf1 a\\fs" + QByteArray("9").repeated(100000) + " c}"
-        << ui::kSimplifiedNotice + u" caractères ramenés à 72 points.\nac"_s;
+        << documents::kSimplifiedNotice + u" caractères ramenés à 72 points.\nac"_s;
     QTest::newRow("header only") << QByteArray("{\\rtf") << "";
     QTest::newRow("NUL bytes") << QByteArray("{\\rtf1 a\0b}", 10) << "ab";
     QTest::newRow("unterminated font table") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Tahoma") << "";
     QTest::newRow("colour table overflow")
         << "{\\rtf1{\\colortbl" + QByteArray(";\\red1").repeated(100000) + "}{\\cf99999 x}}"
-        << ui::kSimplifiedNotice + u" couleurs en surnombre ignorées.\nx"_s;
+        << documents::kSimplifiedNotice + u" couleurs en surnombre ignorées.\nx"_s;
 }
 
 void TestRtfReader::damagedInputEndsCleanly()
@@ -270,9 +270,9 @@ void TestRtfReader::deepNestingCarriesNoText()
 {
     // Within the cap, nesting works as usual.
     QTextDocument doc;
-    QVERIFY(ui::readRtf("{\\rtf1 a" + QByteArray("{").repeated(200) + "\\b b" +
-                            QByteArray("}").repeated(200) + "c}",
-                        doc));
+    QVERIFY(documents::readRtf("{\\rtf1 a" + QByteArray("{").repeated(200) + "\\b b" +
+                                   QByteArray("}").repeated(200) + "c}",
+                               doc));
     QCOMPARE(textOf(doc), "abc");
     QCOMPARE(formatOf(doc, "b").fontWeight(), int(QFont::Bold));
     QCOMPARE(formatOf(doc, "c").fontWeight(), int(QFont::Normal));
@@ -296,7 +296,7 @@ void TestRtfReader::randomJunkEndsCleanly()
         for (int i = 0; i < size; ++i)
             junk.append(static_cast<char>(random.bounded(256)));
         QTextDocument doc;
-        QVERIFY(ui::readRtf(junk, doc));
+        QVERIFY(documents::readRtf(junk, doc));
         QVERIFY(doc.characterCount() <= junk.size() + 200); // room for a notice
     }
     // A soup of RTF tokens reaches far more of the reader than random bytes do.
@@ -309,7 +309,7 @@ void TestRtfReader::randomJunkEndsCleanly()
         for (int i = 0; i < 20000; ++i)
             soup.append(tokens[random.bounded(int(std::size(tokens)))]);
         QTextDocument doc;
-        QVERIFY(ui::readRtf(soup, doc));
+        QVERIFY(documents::readRtf(soup, doc));
         QVERIFY(doc.characterCount() <= soup.size() + 200);
         QVERIFY(!doc.toRawText().contains(QChar(0xFDD0)));
     }
@@ -354,9 +354,9 @@ void TestRtfReader::hostileDocumentsAreShownWithinBounds()
     QFETCH(QByteArray, rtf);
     QFETCH(QString, change);
     QTextDocument doc;
-    QVERIFY(ui::readRtf(rtf, doc));
+    QVERIFY(documents::readRtf(rtf, doc));
     const QString notice = doc.begin().text();
-    QVERIFY2(notice.startsWith(ui::kSimplifiedNotice) && notice.contains(change),
+    QVERIFY2(notice.startsWith(documents::kSimplifiedNotice) && notice.contains(change),
              qPrintable(notice));
 
     // Laid out as the About box does it.
@@ -403,7 +403,7 @@ void TestRtfReader::rejectsWhatIsNotRtf()
     for (const char* bytes : {"", "hello", "{\\rt", " {\\rtf1 a}", "\xEF\xBB\xBF{\\rtf1 a}"}) {
         QTextDocument doc;
         doc.setPlainText("earlier content");
-        QVERIFY2(!ui::readRtf(bytes, doc), bytes);
+        QVERIFY2(!documents::readRtf(bytes, doc), bytes);
         QVERIFY(doc.isEmpty());
     }
 }
@@ -421,10 +421,10 @@ void TestRtfReader::badFilesGiveTheNotice_data()
     QTest::newRow("empty") << QByteArray() << qint64(0) << false << QString();
     QTest::newRow("not RTF") << QByteArray("Licence de Vitralis") << qint64(0) << false
                              << QString();
-    QTest::newRow("too large") << QByteArray("{\\rtf1 a}") << qint64(ui::kMaxRtfBytes + 1) << false
-                               << QString();
+    QTest::newRow("too large") << QByteArray("{\\rtf1 a}") << qint64(documents::kMaxRtfBytes + 1)
+                               << false << QString();
     QTest::newRow("largest allowed")
-        << QByteArray("{\\rtf1 a") << qint64(ui::kMaxRtfBytes) << true << QString();
+        << QByteArray("{\\rtf1 a") << qint64(documents::kMaxRtfBytes) << true << QString();
     QTest::newRow("damaged RTF") << QByteArray("{\\rtf1 a{\\b") << qint64(0) << true << QString();
 }
 
@@ -450,7 +450,7 @@ void TestRtfReader::badFilesGiveTheNotice()
 
     QTextDocument doc;
     doc.setPlainText("earlier content");
-    QCOMPARE(ui::loadRtfDocument(path, doc), readable);
+    QCOMPARE(documents::loadRtfDocument(path, doc), readable);
     if (readable) {
         QCOMPARE(doc.toPlainText(), "a");
     } else {
@@ -470,7 +470,7 @@ void TestRtfReader::documentsAreLookedForInTheStartFolderFirst()
         file.write(content);
     };
     const auto lookUp = [&] {
-        return ui::readDocument(start.path(), "Liste.rtf", installed.path());
+        return documents::readDocument(start.path(), "Liste.rtf", installed.path());
     };
 
     QCOMPARE(lookUp(), std::nullopt);
@@ -478,14 +478,14 @@ void TestRtfReader::documentsAreLookedForInTheStartFolderFirst()
     QCOMPARE(lookUp(), "installed");
     put(start, "start");
     QCOMPARE(lookUp(), "start");
-    QCOMPARE(ui::readDocument(start.path() + "/", "Liste.rtf", installed.path()), "start");
+    QCOMPARE(documents::readDocument(start.path() + "/", "Liste.rtf", installed.path()), "start");
     // What is not a regular file is passed over.
     QVERIFY(QFile::remove(start.filePath("Liste.rtf")));
     QVERIFY(QDir(start.path()).mkdir("Liste.rtf"));
     QCOMPARE(lookUp(), "installed");
     // No start folder is neither the working folder nor the root.
-    QCOMPARE(ui::readDocument(QString(), "Liste.rtf", installed.path()), "installed");
-    QCOMPARE(ui::readDocument(QString(), "Liste.rtf", QString()), std::nullopt);
+    QCOMPARE(documents::readDocument(QString(), "Liste.rtf", installed.path()), "installed");
+    QCOMPARE(documents::readDocument(QString(), "Liste.rtf", QString()), std::nullopt);
 }
 
 void TestRtfReader::whatIsNoFileIsNeverRead()
@@ -495,9 +495,9 @@ void TestRtfReader::whatIsNoFileIsNeverRead()
     const QList<test::Unreadable> unreadables = test::makeUnreadables(dir.path());
     QVERIFY(!unreadables.isEmpty());
     for (const test::Unreadable& u : unreadables) {
-        QVERIFY2(!ui::readDocument(dir.path(), u.name, QString()), qPrintable(u.what));
+        QVERIFY2(!documents::readDocument(dir.path(), u.name, QString()), qPrintable(u.what));
         QTextDocument doc;
-        QVERIFY2(!ui::loadRtfDocument(dir.filePath(u.name), doc), qPrintable(u.what));
+        QVERIFY2(!documents::loadRtfDocument(dir.filePath(u.name), doc), qPrintable(u.what));
         QVERIFY2(doc.toPlainText().contains(u"introuvable ou illisible"), qPrintable(u.what));
     }
 }
@@ -513,10 +513,11 @@ void TestRtfReader::shippedDocumentsLoad()
 {
     QFETCH(QString, name);
     QTextDocument doc;
-    QVERIFY(ui::loadRtfDocument(QStringLiteral(VITRALIS_DATA_DIR "/../documents/") + name, doc));
+    QVERIFY(
+        documents::loadRtfDocument(QStringLiteral(VITRALIS_DATA_DIR "/../documents/") + name, doc));
     const QString text = textOf(doc);
-    QVERIFY(!text.contains(ui::missingDocumentNotice(name)));
-    QVERIFY(!text.contains(ui::kSimplifiedNotice));
+    QVERIFY(!text.contains(documents::missingDocumentNotice(name)));
+    QVERIFY(!text.contains(documents::kSimplifiedNotice));
     QVERIFY2(doc.blockCount() >= 8, qPrintable(QString::number(doc.blockCount())));
     QVERIFY(text.contains("Vitralis"));
     QVERIFY(text.contains(u'é'));

@@ -1,10 +1,10 @@
 // Code pages on Windows: the system's own tables, which know every code page
 // by its number.
-#include "ui/codepage.h"
+#include "documents/codepage.h"
 
 #include <windows.h>
 
-namespace ui {
+namespace documents {
 
 CodePageDecoder codePageDecoder(int codePage)
 {
@@ -14,8 +14,8 @@ CodePageDecoder codePageDecoder(int codePage)
         if (bytes.isEmpty())
             return QString();
         const int size = int(bytes.size());
-        const int length = ::MultiByteToWideChar(UINT(codePage), 0, bytes.constData(), size,
-                                                 nullptr, 0);
+        const int length =
+            ::MultiByteToWideChar(UINT(codePage), 0, bytes.constData(), size, nullptr, 0);
         if (length <= 0)
             return QString(bytes.size(), QChar::ReplacementCharacter);
         QString text(length, Qt::Uninitialized);
@@ -25,4 +25,4 @@ CodePageDecoder codePageDecoder(int codePage)
     };
 }
 
-} // namespace ui
+} // namespace documents

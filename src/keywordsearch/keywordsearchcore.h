@@ -1,18 +1,17 @@
 #pragma once
 
-#include "mainwin/indications.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
+#include "sheet/indications.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-
 // The window-free side of the page "Mots-clés": the suggestions under a word
 // field, the search on two words, the texts it writes and which occurrences of
 // the two words turn red in the body.
-namespace wordsearch {
+namespace keywordsearch {
 
 // The words of the list that begin exactly (case and accents count) with
 // `typed`, in list order and without limit. Nothing is offered for an empty
@@ -52,6 +51,6 @@ constexpr int OccurrenceLimit = 5;
 // past its fifth occurrence, or from 0 when its last search found nothing
 // (the offset is then -1). An occurrence at offset 0 is found but never
 // coloured. The view follows the last occurrence found, coloured or not.
-mainwin::ColouringPlan colouringPlan(const QString& body, const QString& word1, const QString& word2);
+sheet::ColouringPlan colouringPlan(const QString& body, const QString& word1, const QString& word2);
 
-} // namespace wordsearch
+} // namespace keywordsearch

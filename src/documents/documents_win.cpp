@@ -1,6 +1,6 @@
 // Reading a document on Windows: by its full wide-character path, never a
 // device (CON, NUL, COM1...), a folder or a pipe, and never more than it may hold.
-#include "ui/documents.h"
+#include "documents/documents.h"
 #include "documentsource.h"
 
 #include <QCoreApplication>
@@ -11,7 +11,7 @@
 
 #include <windows.h>
 
-namespace ui {
+namespace documents {
 
 namespace {
 
@@ -93,8 +93,8 @@ std::optional<QByteArray> readPath(const QString& path)
         sizeOf(seen.nFileSizeHigh, seen.nFileSizeLow) > kMaxDocumentBytes)
         return std::nullopt;
     const Handle file(::CreateFileW(wide, GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.valid() || ::GetFileType(file.get()) != FILE_TYPE_DISK)
         return std::nullopt;
     // The name may have been given to something else since: look again at what was opened.
@@ -156,4 +156,4 @@ std::optional<QByteArray> readDocumentFile(const QString& path)
     return readPath(path);
 }
 
-} // namespace ui
+} // namespace documents

@@ -1,7 +1,7 @@
-#include "ui/rtfreader.h"
+#include "documents/rtfreader.h"
 
+#include "documents/codepage.h"
 #include "refdata/decoding.h"
-#include "ui/codepage.h"
 
 #include <QBrush>
 #include <QColor>
@@ -24,7 +24,7 @@
 #include <utility>
 #include <vector>
 
-namespace ui {
+namespace documents {
 
 namespace {
 
@@ -264,7 +264,7 @@ private:
 
     int codePage_ = 1252;
     CodePageDecoder decoder_; // for a code page other than 1252
-    QByteArray bytes_; // text bytes not yet decoded
+    QByteArray bytes_;        // text bytes not yet decoded
 
     QString run_; // text not yet inserted, all in runFormat_
     QTextCharFormat runFormat_;
@@ -698,8 +698,8 @@ void Reader::flushBytes()
         return;
     }
     const QString text = codePage_ == 1252 ? refdata::decodeWindows1252(bytes_)
-                         : decoder_ ? decoder_(bytes_)
-                                              : QString::fromLatin1(bytes_);
+                         : decoder_        ? decoder_(bytes_)
+                                           : QString::fromLatin1(bytes_);
     bytes_.clear();
     for (const QChar c : text)
         put(c.unicode());
@@ -1030,4 +1030,4 @@ bool loadRtfDocument(const QString& path, QTextDocument& doc)
     return showRtfDocument(readDocumentFile(path), QFileInfo(path).fileName(), doc);
 }
 
-} // namespace ui
+} // namespace documents

@@ -1,10 +1,10 @@
-#include "wordsearchcore.h"
+#include "keywordsearchcore.h"
 
-#include "mainwin/shellcore.h"
+#include "ui/countline.h"
 
-namespace wordsearch {
+namespace keywordsearch {
 
-using mainwin::LineBreak;
+using ui::LineBreak;
 
 namespace {
 
@@ -25,14 +25,14 @@ int findFrom(const QString& body, const QString& what, int from)
 // One word's turn: at most five searches, each from one past the offset the
 // previous one left. Returns the offset the last search left (-1 when it
 // found nothing).
-int colourWord(const QString& body, const QString& word, int a, mainwin::ColouringPlan& plan)
+int colourWord(const QString& body, const QString& word, int a, sheet::ColouringPlan& plan)
 {
     for (int n = 0; n < OccurrenceLimit; ++n) {
         const int found = findFrom(body, word, a + 1);
         a = found;
         if (found < 0)
             break;
-        const mainwin::TextSpan hit{found, int(word.size())};
+        const sheet::TextSpan hit{found, int(word.size())};
         plan.shown = hit;
         if (found > 0)
             plan.red << hit;
@@ -83,13 +83,12 @@ QString wordsText(const QString& word1, const QString& word2)
     return word1 + QStringLiteral(" et") + LineBreak + word2;
 }
 
-mainwin::ColouringPlan colouringPlan(const QString& body, const QString& word1,
-                                     const QString& word2)
+sheet::ColouringPlan colouringPlan(const QString& body, const QString& word1, const QString& word2)
 {
-    mainwin::ColouringPlan plan;
+    sheet::ColouringPlan plan;
     const int afterFirst = colourWord(body, word1, 0, plan);
     colourWord(body, word2, afterFirst, plan);
     return plan;
 }
 
-} // namespace wordsearch
+} // namespace keywordsearch

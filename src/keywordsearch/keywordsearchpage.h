@@ -16,16 +16,16 @@ namespace sheet {
 class RemedySheet;
 }
 
-namespace wordsearch {
+namespace keywordsearch {
 
 // The page "Mots-clés", `Pict(3)`: two word fields with their suggestions, the
 // search on both words, the remedies found and the page's reduced sheet.
-class WordSearchPage : public QWidget
+class KeywordSearchPage : public QWidget
 {
     Q_OBJECT
 
 public:
-    WordSearchPage(const sheet::PageContext& context, QWidget* parent);
+    KeywordSearchPage(const sheet::PageContext& context, QWidget* parent);
 
     // The lower-cased copy of word field k (0 or 1) that its suggestions follow.
     QString shadow(int k) const { return m_shadow.at(k); }
@@ -58,11 +58,11 @@ private:
 
     sheet::PageContext m_context;
     sheet::RemedySheet* m_sheet;
-    std::array<QLineEdit*, 2> m_words{};        // T1, T2
+    std::array<QLineEdit*, 2> m_words{};         // T1, T2
     std::array<ui::ListBox*, 2> m_suggestions{}; // Lst1, Lst2
     QPushButton* m_search;
     ui::ResultsPanel* m_results;
     std::array<QString, 2> m_shadow;
 };
 
-} // namespace wordsearch
+} // namespace keywordsearch

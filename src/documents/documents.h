@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace ui {
+namespace documents {
 
 // The largest document we read, in bytes. A larger file is not read at all.
 inline constexpr qsizetype kMaxDocumentBytes = 1024 * 1024;
@@ -34,4 +34,4 @@ std::optional<QByteArray> readDocument(const QString& startFolder, const QString
 // Reads the one file at `path`, with the same rules.
 std::optional<QByteArray> readDocumentFile(const QString& path);
 
-} // namespace ui
+} // namespace documents

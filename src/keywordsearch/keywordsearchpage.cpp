@@ -1,20 +1,20 @@
-#include "wordsearchpage.h"
+#include "keywordsearchpage.h"
 
-#include "mainwin/shellcore.h"
+#include "keywordsearchcore.h"
 #include "sheet/remedysheet.h"
+#include "ui/countline.h"
 #include "ui/focusholder.h"
 #include "ui/fonts.h"
 #include "ui/label.h"
 #include "ui/palette.h"
 #include "ui/resultspanel.h"
 #include "ui/twips.h"
-#include "wordsearchcore.h"
 
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace wordsearch {
+namespace keywordsearch {
 
 namespace {
 
@@ -48,7 +48,7 @@ ui::ListBox* suggestionList(QWidget* parent, const QString& name, const QString&
 
 } // namespace
 
-WordSearchPage::WordSearchPage(const sheet::PageContext& context, QWidget* parent)
+KeywordSearchPage::KeywordSearchPage(const sheet::PageContext& context, QWidget* parent)
     : QWidget(parent), m_context(context)
 {
     setObjectName(QStringLiteral("Pict(3)"));
@@ -58,8 +58,8 @@ WordSearchPage::WordSearchPage(const sheet::PageContext& context, QWidget* paren
          QStringLiteral("Effectuer une recherche en associant deux symptômes ou mots clés."),
          QRect(60, 60, 5025, 555));
     text(this, QStringLiteral("LblMot1"), QStringLiteral("mot clé 1"), QRect(60, 1020, 1035, 255));
-    m_words[0] = field(this, QStringLiteral("T1"), QRect(1140, 840, 3195, 465),
-                       QStringLiteral("mot clé 1"));
+    m_words[0] =
+        field(this, QStringLiteral("T1"), QRect(1140, 840, 3195, 465), QStringLiteral("mot clé 1"));
     text(this, QStringLiteral("LblMot2"), QStringLiteral("mot clé 2"), QRect(60, 1620, 1035, 255));
     m_words[1] = field(this, QStringLiteral("T2"), QRect(1140, 1440, 3195, 465),
                        QStringLiteral("mot clé 2"));
@@ -81,9 +81,10 @@ WordSearchPage::WordSearchPage(const sheet::PageContext& context, QWidget* paren
     m_suggestions[1] = suggestionList(this, QStringLiteral("Lst2"),
                                       QStringLiteral("Suggestions pour le mot clé 2"));
 
-    m_results = new ui::ResultsPanel({QStringLiteral("LstRecher"), QStringLiteral("LblResult21"),
-                                      QStringLiteral("LblResult22"), QStringLiteral("Mots recherchés")},
-                                     855, this);
+    m_results =
+        new ui::ResultsPanel({QStringLiteral("LstRecher"), QStringLiteral("LblResult21"),
+                              QStringLiteral("LblResult22"), QStringLiteral("Mots recherchés")},
+                             855, this);
     m_results->countLine()->setBackgroundColour(ui::colour::Grey);
     m_results->searched()->setBackgroundColour(QColor(0xFF, 0xFF, 0xC0));
 
@@ -93,29 +94,29 @@ WordSearchPage::WordSearchPage(const sheet::PageContext& context, QWidget* paren
         connect(m_suggestions[k], &ui::ListBox::clicked, this,
                 [this, k] { onSuggestionClicked(k); });
     }
-    connect(m_search, &QPushButton::clicked, this, &WordSearchPage::onSearchClicked);
-    connect(m_results->list(), &ui::ListBox::clicked, this, &WordSearchPage::onRemedyClicked);
-    connect(m_sheet, &sheet::RemedySheet::deferredStep, this, &WordSearchPage::onDeferredStep);
+    connect(m_search, &QPushButton::clicked, this, &KeywordSearchPage::onSearchClicked);
+    connect(m_results->list(), &ui::ListBox::clicked, this, &KeywordSearchPage::onRemedyClicked);
+    connect(m_sheet, &sheet::RemedySheet::deferredStep, this, &KeywordSearchPage::onDeferredStep);
 }
 
-void WordSearchPage::clearCountLine()
+void KeywordSearchPage::clearCountLine()
 {
     m_results->clearCaptions();
 }
 
-QWidget* WordSearchPage::chainTabOrder(QWidget* previous)
+QWidget* KeywordSearchPage::chainTabOrder(QWidget* previous)
 {
-    for (QWidget* next : {static_cast<QWidget*>(m_words[0]), static_cast<QWidget*>(m_words[1]),
-                          static_cast<QWidget*>(m_search), static_cast<QWidget*>(m_suggestions[0]),
-                          static_cast<QWidget*>(m_suggestions[1]),
-                          static_cast<QWidget*>(m_results->list())}) {
+    for (QWidget* next :
+         {static_cast<QWidget*>(m_words[0]), static_cast<QWidget*>(m_words[1]),
+          static_cast<QWidget*>(m_search), static_cast<QWidget*>(m_suggestions[0]),
+          static_cast<QWidget*>(m_suggestions[1]), static_cast<QWidget*>(m_results->list())}) {
         setTabOrder(previous, next);
         previous = next;
     }
     return m_sheet->chainTabOrder(previous);
 }
 
-bool WordSearchPage::eventFilter(QObject* watched, QEvent* event)
+bool KeywordSearchPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn) {
         if (watched == m_words[0])
@@ -126,7 +127,7 @@ bool WordSearchPage::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void WordSearchPage::onWordChanged(int k)
+void KeywordSearchPage::onWordChanged(int k)
 {
     QLineEdit* field = m_words[k];
     const QString lowered = field->text().toLower();
@@ -143,7 +144,7 @@ void WordSearchPage::onWordChanged(int k)
     m_search->setEnabled(searchAllowed(m_words[0]->text(), m_words[1]->text()));
 }
 
-void WordSearchPage::refreshSuggestions(int k)
+void KeywordSearchPage::refreshSuggestions(int k)
 {
     ui::ListBox* list = m_suggestions[k];
     list->hide();
@@ -153,19 +154,19 @@ void WordSearchPage::refreshSuggestions(int k)
     list->show();
 }
 
-void WordSearchPage::onWordFocused(int k)
+void KeywordSearchPage::onWordFocused(int k)
 {
     m_suggestions[k]->show();
     m_suggestions[1 - k]->hide();
 }
 
-void WordSearchPage::onSuggestionClicked(int k)
+void KeywordSearchPage::onSuggestionClicked(int k)
 {
     // Setting the text is a word change when it differs.
     m_words[k]->setText(m_suggestions[k]->selectedEntry());
 }
 
-void WordSearchPage::onSearchClicked()
+void KeywordSearchPage::onSearchClicked()
 {
     const QString w1 = m_words[0]->text();
     const QString w2 = m_words[1]->text();
@@ -177,8 +178,7 @@ void WordSearchPage::onSearchClicked()
     const SearchResult result = searchTwoWords(table, w1, w2);
     m_results->list()->addEntries(table.names(result.found));
     m_results->countLine()->setCaption(
-        mainwin::countLine(int(result.found.size()), QStringLiteral("pour"),
-                           mainwin::NoneFound::InWords));
+        ui::countLine(int(result.found.size()), QStringLiteral("pour"), ui::NoneFound::InWords));
     m_results->searched()->setCaption(wordsText(w1, w2));
     // The first remedy found, under its bare name; a search never warns.
     if (result.found.isEmpty()) {
@@ -190,13 +190,13 @@ void WordSearchPage::onSearchClicked()
     }
 }
 
-void WordSearchPage::onRemedyClicked()
+void KeywordSearchPage::onRemedyClicked()
 {
     m_sheet->showPicked(*m_context.table, m_results->list()->selectedEntry(), *m_context.warnings,
                         m_context.warnings->pendingWordPages);
 }
 
-void WordSearchPage::onDeferredStep()
+void KeywordSearchPage::onDeferredStep()
 {
     m_sheet->focusBody();
     m_sheet->colour(colouringPlan(m_sheet->bodyText(), m_words[0]->text(), m_words[1]->text()),
@@ -206,4 +206,4 @@ void WordSearchPage::onDeferredStep()
     m_search->setEnabled(false);
 }
 
-} // namespace wordsearch
+} // namespace keywordsearch

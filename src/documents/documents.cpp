@@ -1,7 +1,7 @@
-#include "ui/documents.h"
+#include "documents/documents.h"
 #include "documentsource.h"
 
-namespace ui {
+namespace documents {
 
 std::optional<QByteArray> readDocument(const QString& startFolder, const QString& name,
                                        const QString& installedFolder)
@@ -30,4 +30,4 @@ std::optional<QByteArray> readWithinLimit(const std::function<qint64(char*, qint
     return bytes;
 }
 
-} // namespace ui
+} // namespace documents

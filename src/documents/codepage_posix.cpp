@@ -1,11 +1,11 @@
 // Code pages on Linux: Qt's converters, which know them by name through ICU.
-#include "ui/codepage.h"
+#include "documents/codepage.h"
 
 #include <QStringDecoder>
 
 #include <memory>
 
-namespace ui {
+namespace documents {
 
 CodePageDecoder codePageDecoder(int codePage)
 {
@@ -25,4 +25,4 @@ CodePageDecoder codePageDecoder(int codePage)
     return [decoder](const QByteArray& bytes) { return decoder->decode(bytes); };
 }
 
-} // namespace ui
+} // namespace documents

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-namespace mainwin {
+namespace sheet {
 
 // The 42 specialty headings, in the order the paragraph breaks are made.
 const QStringList& headingList();
@@ -55,4 +55,4 @@ struct ColouringPlan
 // heading colour. Everything else keeps the body's plain style.
 FormattedText formatIndications(const QString& text);
 
-} // namespace mainwin
+} // namespace sheet

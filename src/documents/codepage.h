@@ -5,7 +5,7 @@
 
 #include <functional>
 
-namespace ui {
+namespace documents {
 
 // Turns text of a Windows code page into Unicode.
 using CodePageDecoder = std::function<QString(const QByteArray&)>;
@@ -15,4 +15,4 @@ using CodePageDecoder = std::function<QString(const QByteArray&)>;
 // system does not know that code page.
 CodePageDecoder codePageDecoder(int codePage);
 
-} // namespace ui
+} // namespace documents

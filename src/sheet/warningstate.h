@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace mainwin {
+namespace sheet {
 
 // What the prescription warnings share across pages for the whole run.
 struct WarningState
@@ -13,4 +13,4 @@ struct WarningState
     bool pendingSpecialtyPage = false; // the same on "Spécialités"
 };
 
-} // namespace mainwin
+} // namespace sheet

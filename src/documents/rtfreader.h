@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/documents.h"
+#include "documents/documents.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -9,7 +9,7 @@
 
 class QTextDocument;
 
-namespace ui {
+namespace documents {
 
 // The largest document we read, in bytes. A file over this size is not read at all;
 // readRtf() reads no further than this many bytes of what it is given.
@@ -38,8 +38,9 @@ inline const QString kSimplifiedNotice = QStringLiteral("Document simplifié à 
 // A document can cost the layout no more than a modest one does: font sizes, spacing and
 // indents, the number of fonts, colours, format changes, tabs and changes of script, the marks
 // piled on a character, the length of a word (a longer one gets invisible chances to break), the
-// length of the text and its number of paragraphs and line breaks are bounded. A document beyond a bound is shown within it, after a first paragraph that begins
-// with kSimplifiedNotice and says what was changed.
+// length of the text and its number of paragraphs and line breaks are bounded. A document beyond a
+// bound is shown within it, after a first paragraph that begins with kSimplifiedNotice and says
+// what was changed.
 bool readRtf(QByteArrayView rtf, QTextDocument& doc);
 
 // Shows the document `name` whose bytes are `bytes` in `doc`. No bytes at all (the document was
@@ -52,4 +53,4 @@ bool showRtfDocument(const std::optional<QByteArray>& bytes, const QString& name
 // being the file name without its folder.
 bool loadRtfDocument(const QString& path, QTextDocument& doc);
 
-} // namespace ui
+} // namespace documents

@@ -1,8 +1,8 @@
-#include "keywordpage.h"
+#include "symptomspage.h"
 
 #include "browsecore.h"
-#include "mainwin/shellcore.h"
 #include "sheet/remedysheet.h"
+#include "ui/countline.h"
 #include "ui/focusholder.h"
 #include "ui/fonts.h"
 #include "ui/letterindex.h"
@@ -12,7 +12,7 @@
 
 namespace browse {
 
-KeywordPage::KeywordPage(const sheet::PageContext& context, QWidget* parent)
+SymptomsPage::SymptomsPage(const sheet::PageContext& context, QWidget* parent)
     : QWidget(parent), m_context(context)
 {
     setObjectName(QStringLiteral("Pict(1)"));
@@ -31,33 +31,34 @@ KeywordPage::KeywordPage(const sheet::PageContext& context, QWidget* parent)
                                       QStringLiteral("LblResult2"), QStringLiteral("Mot choisi")},
                                      375, this);
 
-    connect(m_letters, &ui::LetterIndex::letterClicked, this, &KeywordPage::onLetterClicked);
-    connect(m_words, &ui::ListBox::clicked, this, &KeywordPage::onWordClicked);
-    connect(m_results->list(), &ui::ListBox::clicked, this, &KeywordPage::onRemedyClicked);
-    connect(m_sheet, &sheet::RemedySheet::deferredStep, this, &KeywordPage::onDeferredStep);
+    connect(m_letters, &ui::LetterIndex::letterClicked, this, &SymptomsPage::onLetterClicked);
+    connect(m_words, &ui::ListBox::clicked, this, &SymptomsPage::onWordClicked);
+    connect(m_results->list(), &ui::ListBox::clicked, this, &SymptomsPage::onRemedyClicked);
+    connect(m_sheet, &sheet::RemedySheet::deferredStep, this, &SymptomsPage::onDeferredStep);
 }
 
-void KeywordPage::addWords(const QStringList& words)
+void SymptomsPage::addWords(const QStringList& words)
 {
     m_words->addEntries(words);
 }
 
-void KeywordPage::clearCountLine()
+void SymptomsPage::clearCountLine()
 {
     m_results->clearCaptions();
 }
 
-QWidget* KeywordPage::chainTabOrder(QWidget* previous)
+QWidget* SymptomsPage::chainTabOrder(QWidget* previous)
 {
     previous = m_letters->chainTabOrder(previous);
-    for (QWidget* next : {static_cast<QWidget*>(m_words), static_cast<QWidget*>(m_results->list())}) {
+    for (QWidget* next :
+         {static_cast<QWidget*>(m_words), static_cast<QWidget*>(m_results->list())}) {
         setTabOrder(previous, next);
         previous = next;
     }
     return m_sheet->chainTabOrder(previous);
 }
 
-void KeywordPage::onLetterClicked(QChar letter)
+void SymptomsPage::onLetterClicked(QChar letter)
 {
     ui::parkFocus(m_context.foc);
     // Letters without words end grey and unmarked, even when chosen.
@@ -69,22 +70,22 @@ void KeywordPage::onLetterClicked(QChar letter)
     m_words->addEntries(wordsUnderLetter(*m_context.words, letter));
 }
 
-void KeywordPage::onWordClicked()
+void SymptomsPage::onWordClicked()
 {
     const QString word = m_words->selectedEntry();
     const QList<int> found = remediesWithWord(*m_context.table, word);
     m_sheet->listFound(m_results->list(), *m_context.table, found);
-    m_results->countLine()->setCaption(mainwin::countLine(int(found.size()), QStringLiteral("pour:")));
+    m_results->countLine()->setCaption(ui::countLine(int(found.size()), QStringLiteral("pour:")));
     m_results->searched()->setCaption(word);
 }
 
-void KeywordPage::onRemedyClicked()
+void SymptomsPage::onRemedyClicked()
 {
     m_sheet->showPicked(*m_context.table, m_results->list()->selectedEntry(), *m_context.warnings,
                         m_context.warnings->pendingWordPages);
 }
 
-void KeywordPage::onDeferredStep()
+void SymptomsPage::onDeferredStep()
 {
     // The word in red, keeping the headings' emphasis. The view follows the
     // last occurrence coloured, with the caret after it rather than a

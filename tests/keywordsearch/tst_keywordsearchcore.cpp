@@ -1,8 +1,8 @@
 // The searches and texts of the page "Mots-clés", over small made-up tables
 // (the data test keeps the shipped tables' answers).
+#include "keywordsearch/keywordsearchcore.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
-#include "wordsearch/wordsearchcore.h"
 
 #include <QTest>
 
@@ -11,28 +11,28 @@
 
 using namespace Qt::StringLiterals;
 
-using namespace wordsearch;
+using namespace keywordsearch;
 
-class TestWordSearchCore : public QObject
+class TestKeywordSearchCore : public QObject
 {
     Q_OBJECT
 
     // Five made-up remedies and their search words, and a word list as the
     // shipped one is cut: in order, with the piece after the last line break.
     std::unique_ptr<refdata::RemedyTable> table = std::make_unique<refdata::RemedyTable>();
-    const refdata::KeywordList words = {u"abcès"_s,  u"cou"_s,   u"coup"_s,  u"couperose"_s,
-                                        u"écume"_s,  u"été"_s,   u"face"_s,  u"faim"_s,
-                                        u"fatigue"_s, u"froid"_s, QString(3, QChar(0))};
+    const refdata::KeywordList words = {
+        u"abcès"_s, u"cou"_s,  u"coup"_s,    u"couperose"_s, u"écume"_s,          u"été"_s,
+        u"face"_s,  u"faim"_s, u"fatigue"_s, u"froid"_s,     QString(3, QChar(0))};
 
     QStringList names(const QList<int>& remedies) const { return table->names(remedies); }
     QStringList found(const QString& w1, const QString& w2) const
     {
         return names(searchTwoWords(*table, w1, w2).found);
     }
-    static QList<int> starts(const QList<mainwin::TextSpan>& spans)
+    static QList<int> starts(const QList<sheet::TextSpan>& spans)
     {
         QList<int> out;
-        for (const mainwin::TextSpan& s : spans)
+        for (const sheet::TextSpan& s : spans)
             out << s.start;
         return out;
     }
@@ -54,12 +54,10 @@ private slots:
 
     void suggestionsArePlainPrefixes()
     {
-        QCOMPARE(suggestions(words, u"fa"_s),
-                 QStringList({u"face"_s, u"faim"_s, u"fatigue"_s}));
+        QCOMPARE(suggestions(words, u"fa"_s), QStringList({u"face"_s, u"faim"_s, u"fatigue"_s}));
         // The first word of the list is offered like any other.
         QCOMPARE(suggestions(words, u"ab"_s), QStringList{u"abcès"_s});
-        QCOMPARE(suggestions(words, u"cou"_s),
-                 QStringList({u"cou"_s, u"coup"_s, u"couperose"_s}));
+        QCOMPARE(suggestions(words, u"cou"_s), QStringList({u"cou"_s, u"coup"_s, u"couperose"_s}));
         // No folding of accents or case.
         QCOMPARE(suggestions(words, u"e"_s), QStringList{});
         QCOMPARE(suggestions(words, u"é"_s), QStringList({u"écume"_s, u"été"_s}));
@@ -130,17 +128,17 @@ private slots:
     {
         // Seven "ab", and "cd" once before the fifth "ab" and once after it.
         const QString body = u"xab ab cd ab ab AB cd aB ab"_s;
-        mainwin::ColouringPlan p = colouringPlan(body, u"ab"_s, u"cd"_s);
+        sheet::ColouringPlan p = colouringPlan(body, u"ab"_s, u"cd"_s);
         QCOMPARE(starts(p.red), QList<int>({1, 4, 10, 13, 16, 19}));
         QCOMPARE(p.red.first().length, 2);
-        QCOMPARE(p.shown, mainwin::TextSpan({19, 2}));
+        QCOMPARE(p.shown, sheet::TextSpan({19, 2}));
 
         // The first word runs out: the offset falls to -1 and the second word
         // is searched from the start, an occurrence at 0 being found but
         // never coloured.
         p = colouringPlan(u"cd ab cd"_s, u"ab"_s, u"cd"_s);
         QCOMPARE(starts(p.red), QList<int>({3, 6}));
-        QCOMPARE(p.shown, mainwin::TextSpan({6, 2}));
+        QCOMPARE(p.shown, sheet::TextSpan({6, 2}));
 
         // The first word is never searched at offset 0.
         p = colouringPlan(u"ab ab"_s, u"ab"_s, u"zz"_s);
@@ -150,7 +148,7 @@ private slots:
         // uncoloured occurrence at 0 being one of them.
         p = colouringPlan(u"Toux toux retoux toux toux toux toux"_s, u"zz"_s, u"TOUX"_s);
         QCOMPARE(starts(p.red), QList<int>({5, 12, 17, 22}));
-        QCOMPARE(p.shown, mainwin::TextSpan({22, 4}));
+        QCOMPARE(p.shown, sheet::TextSpan({22, 4}));
 
         // Nothing to find.
         p = colouringPlan(QString(), u"ab"_s, u"cd"_s);
@@ -164,5 +162,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWordSearchCore)
-#include "tst_wordsearchcore.moc"
+QTEST_GUILESS_MAIN(TestKeywordSearchCore)
+#include "tst_keywordsearchcore.moc"

@@ -1,6 +1,6 @@
 // Reading a document on Linux and other POSIX systems: relative to a folder
 // held open, never opening what is not a regular file.
-#include "ui/documents.h"
+#include "documents/documents.h"
 #include "documentsource.h"
 
 #include <QCoreApplication>
@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace ui {
+namespace documents {
 
 namespace {
 
@@ -121,4 +121,4 @@ std::optional<QByteArray> readDocumentFile(const QString& path)
     return readAt(AT_FDCWD, QFile::encodeName(path));
 }
 
-} // namespace ui
+} // namespace documents

@@ -1,10 +1,10 @@
 // The page "Mots-clés" in a whole main window: typing into the word fields,
 // picking suggestions, searching, picking a remedy found, and what the page
 // does ten milliseconds later.
+#include "keywordsearch/keywordsearchcore.h"
+#include "keywordsearch/keywordsearchpage.h"
 #include "mainwindowfixture.h"
 #include "sheet/warningwindow.h"
-#include "wordsearch/wordsearchcore.h"
-#include "wordsearch/wordsearchpage.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,18 +63,18 @@ struct Controls
         countLine = named<ui::Label>(root, u"LblResult21"_s);
         searchedWords = named<ui::Label>(root, u"LblResult22"_s);
         sheet = testsupport::sheetOf(root, 3);
-        return word1 && word2 && suggestions1 && suggestions2 && search && remedies &&
-               countLine && searchedWords && sheet.found(3);
+        return word1 && word2 && suggestions1 && suggestions2 && search && remedies && countLine &&
+               searchedWords && sheet.found(3);
     }
 };
 
-class TestWordSearchPage : public QObject
+class TestKeywordSearchPage : public QObject
 {
     Q_OBJECT
 
     testsupport::MainWindowFixture app;
     MainWindow* w = nullptr;
-    const wordsearch::WordSearchPage* wordPage = nullptr;
+    const keywordsearch::KeywordSearchPage* wordPage = nullptr;
     Controls page;
     QStringList openings; // what each warning window showed
 
@@ -111,7 +111,7 @@ private slots:
         });
         QVERIFY(app.start());
         w = app.window();
-        wordPage = w->findChild<wordsearch::WordSearchPage*>();
+        wordPage = w->findChild<keywordsearch::KeywordSearchPage*>();
         QVERIFY(wordPage);
         QVERIFY(page.find(w));
         QVERIFY(app.choosePage(3));
@@ -125,7 +125,7 @@ private slots:
         QVERIFY(page.suggestions1->isVisible() && !page.suggestions2->isVisible());
         QVERIFY(!page.search->isEnabled());
 
-        const QStringList fa = wordsearch::suggestions(w->keywords(), u"fa"_s);
+        const QStringList fa = keywordsearch::suggestions(w->keywords(), u"fa"_s);
         QVERIFY(!fa.isEmpty());
         type(page.word1, u"fa"_s);
         QCOMPARE(page.suggestions1->entries(), fa);
@@ -137,7 +137,7 @@ private slots:
         QCOMPARE(page.suggestions1->entries(), fa);
         type(page.word1, u"É"_s);
         QCOMPARE(wordPage->shadow(0), u"é"_s);
-        QCOMPARE(page.suggestions1->entries(), wordsearch::suggestions(w->keywords(), u"é"_s));
+        QCOMPARE(page.suggestions1->entries(), keywordsearch::suggestions(w->keywords(), u"é"_s));
 
         type(page.word2, u"froid"_s);
         QVERIFY(page.search->isEnabled());
@@ -159,7 +159,7 @@ private slots:
         QVERIFY(!page.suggestions1->isVisible());
         click(page.word1);
         QVERIFY(page.suggestions1->isVisible() && !page.suggestions2->isVisible());
-        QCOMPARE(page.suggestions1->entries(), wordsearch::suggestions(w->keywords(), u"cou"_s));
+        QCOMPARE(page.suggestions1->entries(), keywordsearch::suggestions(w->keywords(), u"cou"_s));
         click(page.word2);
         QVERIFY(!page.suggestions1->isVisible() && page.suggestions2->isVisible());
         QCOMPARE(page.suggestions2->entries(), second);
@@ -193,7 +193,8 @@ private slots:
         search(u"toux"_s, u"fièvre"_s);
         const QStringList found = page.remedies->entries();
         QCOMPARE(found,
-                 w->table().names(wordsearch::searchTwoWords(w->table(), u"toux"_s, u"fièvre"_s).found));
+                 w->table().names(
+                     keywordsearch::searchTwoWords(w->table(), u"toux"_s, u"fièvre"_s).found));
         QCOMPARE(found.first(), u"DROSERA ROTUNDIFOLIA"_s);
         QCOMPARE(page.remedies->selectedIndex(), -1);
         QCOMPARE(page.countLine->caption(), u"%1 remèdes trouvés\r\npour"_s.arg(found.size()));
@@ -332,5 +333,5 @@ private slots:
     void cleanupTestCase() { WarningWindow::setInterceptor({}); }
 };
 
-QTEST_MAIN(TestWordSearchPage)
-#include "tst_wordsearchpage.moc"
+QTEST_MAIN(TestKeywordSearchPage)
+#include "tst_keywordsearchpage.moc"

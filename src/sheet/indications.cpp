@@ -2,7 +2,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace mainwin {
+namespace sheet {
 
 const QStringList& headingList()
 {
@@ -100,4 +100,4 @@ FormattedText formatIndications(const QString& text)
     return out;
 }
 
-} // namespace mainwin
+} // namespace sheet

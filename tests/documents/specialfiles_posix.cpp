@@ -13,7 +13,8 @@ QList<Unreadable> makeUnreadables(const QString& folder)
 {
     const QDir dir(folder);
     QList<Unreadable> made;
-    if (::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo.rtf"))).constData(), 0600) == 0)
+    if (::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo.rtf"))).constData(), 0600) ==
+        0)
         made.append({QStringLiteral("a FIFO"), QStringLiteral("fifo.rtf")});
     if (QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero.rtf"))))
         made.append({QStringLiteral("a device"), QStringLiteral("zero.rtf")});

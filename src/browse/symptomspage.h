@@ -17,12 +17,12 @@ namespace browse {
 
 // The page "Symptômes", `Pict(1)`: a letter index over the word list, the
 // remedies that carry the chosen word, and the page's reduced sheet.
-class KeywordPage : public QWidget
+class SymptomsPage : public QWidget
 {
     Q_OBJECT
 
 public:
-    KeywordPage(const sheet::PageContext& context, QWidget* parent);
+    SymptomsPage(const sheet::PageContext& context, QWidget* parent);
 
     // The words for `LstMC`, as the window's start-up step lists them.
     void addWords(const QStringList& words);
