@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
@@ -274,6 +275,15 @@ SearchWindow::SearchWindow(const sheet::PageContext& context, QWidget* mainWindo
     connect(m_sheet, &sheet::RemedySheet::deferredStep, this, &SearchWindow::onDeferredStep);
     connect(m_sheet, &sheet::RemedySheet::definitionRequested, this,
             &SearchWindow::definitionRequested);
+    // As on every sheet: a search from its context menu, here in this window.
+    auto* again = new QAction(u"Rechercher dans les fiches…"_s, this);
+    again->setObjectName(u"ActRechercherFiches"_s);
+    connect(again, &QAction::triggered, this, [this] {
+        if (!m_sheet->menuWords().isEmpty())
+            setQuery(m_sheet->menuWords());
+        m_field->setFocus();
+    });
+    m_sheet->addMenuAction(again);
 
     m_showInRemedies = button(this, "CmdAfficherRemedes", u"Afficher dans Remèdes"_s);
     m_showInRemedies->setEnabled(false);

@@ -4,6 +4,7 @@
 #include "mainwindowfixture.h"
 #include "search/searchwindow.h"
 #include "sheet/warningwindow.h"
+#include "ui/twips.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -12,6 +13,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -20,6 +23,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
 
 using namespace Qt::StringLiterals;
 using search::SearchWindow;
@@ -68,11 +72,26 @@ private slots:
         });
         QVERIFY(app.start());
         mainwin::MainWindow* w = app.window();
-        const sheet::PageContext context{&w->table(),           &w->keywords(), &w->warnings(),
-                                         app.control(u"Foc"_s), &w->terms(),    u"1.40"_s};
-        win = SearchWindow::showWindow(context, w);
-        QCOMPARE(SearchWindow::showWindow(context, w), win); // one window
+        // The menu bar is a strip above the pages: they and the window's
+        // buttons keep their places below it, and the window grows by it.
+        auto* bar = app.control<QMenuBar>(u"BarreMenus"_s);
+        QVERIFY(bar && bar->isVisible() && bar->geometry().top() == 0);
+        const int strip = bar->height();
+        QCOMPARE(w->height(), 703 + strip);
+        for (int k = 0; k < mainwin::MainWindow::PageCount; ++k)
+            QCOMPARE(app.page(k)->pos(), QPoint(ui::px(62), ui::px(662) + strip));
+        QCOMPARE(testsupport::geometryIn(app.control(u"CmdQuitter"_s), w).top(),
+                 ui::px(30) + strip);
+        // Ctrl+F from a page's list, F3 too, open the one window.
+        QTest::keyClick(app.control(u"LstNom"_s), Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY((win = SearchWindow::openWindow()) && win->isVisible());
         QVERIFY(QTest::qWaitForWindowExposed(win));
+        win->close();
+        w->activateWindow();
+        QTRY_VERIFY(w->isActiveWindow());
+        QTest::keyClick(app.control(u"LstNom"_s), Qt::Key_F3);
+        QTRY_VERIFY(win->isVisible());
+        QCOMPARE(SearchWindow::openWindow(), win);
         field = control<QLineEdit>(u"TxtRecherche"_s);
         list = control<QListWidget>(u"LstResultats"_s);
         grid = control<QTableWidget>(u"GrilleRepertoire"_s);
@@ -190,6 +209,34 @@ private slots:
         app.window()->warnings().silenced = false;
     }
 
+    void aSheetsMenuSearchesItsSelection()
+    {
+        const testsupport::Sheet page = testsupport::sheetOf(app.page(0), 0);
+        app.choosePage(0);
+        QTest::mouseClick(app.control(u"Foc"_s), Qt::LeftButton); // nothing chosen by a click
+        page.body->setText(u"Toux sèche la nuit."_s);
+        QTextCursor c = page.body->textCursor();
+        c.setPosition(0);
+        c.setPosition(10, QTextCursor::KeepAnchor);
+        page.body->setTextCursor(c);
+        QWidget* viewport = page.body->viewport();
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                    viewport->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(viewport, &menuEvent);
+        QMenu* menu = nullptr;
+        QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+        QAction* search = nullptr;
+        for (QAction* a : menu->actions()) {
+            if (a->text() == u"Rechercher dans les fiches…")
+                search = a;
+        }
+        QVERIFY(search);
+        search->trigger();
+        menu->close();
+        QTRY_COMPARE(field->text(), u"Toux sèche"_s);
+        QVERIFY(win->isVisible() && list->count() > 0);
+    }
+
     void enterShowsTheResultInRemediesAndEscapeCloses()
     {
         field->clear();
@@ -200,7 +247,15 @@ private slots:
         QSignalSpy shown(win, &SearchWindow::showInRemedies);
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0][0].toInt(), list->item(1)->data(Qt::UserRole).toInt());
+        const int chosen = list->item(1)->data(Qt::UserRole).toInt();
+        QCOMPARE(shown[0][0].toInt(), chosen);
+        // Chosen on the page "Remèdes", as a click in its list chooses it.
+        QTRY_COMPARE(app.window()->currentPage(), 0);
+        QCOMPARE(app.control<ui::ListBox>(u"LstNom"_s)->selectedIndex(), chosen);
+        QTRY_COMPARE(testsupport::sheetOf(app.page(0), 0).nameLabel->caption(),
+                     u' ' + table().latinName[chosen] + u' ');
+        win->activateWindow();
+        QTRY_VERIFY(win->isActiveWindow());
         QTest::keyClick(list, Qt::Key_Escape);
         QTRY_VERIFY(!win->isVisible());
     }
