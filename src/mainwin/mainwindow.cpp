@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 
 #include <utility>
@@ -280,6 +281,9 @@ void MainWindow::buildMenuBar()
     open->setShortcutContext(Qt::WindowShortcut);
     addAction(open);
     connect(open, &QAction::triggered, this, [this] { openSearch(); });
+    // The bar's button for the menus that do not fit has a name to be read too.
+    for (QToolButton* more : m_menuBar->findChildren<QToolButton*>())
+        more->setAccessibleName(QStringLiteral("Autres menus"));
 
     // The pages and the window's buttons keep their places below the bar.
     m_menuHeight = m_menuBar->sizeHint().height();
