@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QScreen>
@@ -42,24 +43,33 @@ int main(int argc, char* argv[])
             QTimer::singleShot(600, w, [&, w] {
                 auto* index = w->findChild<QWidget*>(QStringLiteral("Frm31Index"));
                 if (index) {
-                    index->grab().save(QDir(out).filePath(QStringLiteral("glossary-information.png")));
+                    index->grab().save(
+                        QDir(out).filePath(QStringLiteral("glossary-information.png")));
                     // The glossary with a term chosen and its definition shown.
                     glossary::IndexWindow::openWindow()->showTerm(QStringLiteral("angine"));
                     QApplication::processEvents();
-                    index->grab().save(QDir(out).filePath(QStringLiteral("glossary-glossaire.png")));
+                    index->grab().save(
+                        QDir(out).filePath(QStringLiteral("glossary-glossaire.png")));
                     index->close();
                 }
                 // The search window: one symptom, then a repertory, and the
                 // repertory's page as it goes to paper.
-                const sheet::PageContext context{&w->table(), &w->keywords(), &w->warnings(),
-                                                 w->findChild<QWidget*>(QStringLiteral("Foc")),
-                                                 &w->terms(), w->values().versionText};
+                const sheet::PageContext context{
+                    &w->table(),    &w->keywords(),
+                    &w->warnings(), w->findChild<QWidget*>(QStringLiteral("Foc")),
+                    &w->terms(),    w->values().versionText};
                 auto* search = search::SearchWindow::showWindow(context, w);
+                // The sheet's deferred step (its colours) comes 10 ms after a showing.
+                auto settle = [] {
+                    QElapsedTimer waited;
+                    waited.start();
+                    while (waited.elapsed() < 400)
+                        QApplication::processEvents(QEventLoop::AllEvents, 20);
+                };
                 auto picture = [&](const QString& query, const char* name) {
                     search->setQuery(query);
                     QApplication::processEvents();
-                    for (int k = 0; k < 30; ++k)
-                        QApplication::processEvents(QEventLoop::AllEvents, 10);
+                    settle();
                     search->grab().save(QDir(out).filePath(QString::fromLatin1(name)));
                 };
                 picture(QStringLiteral("pire par le froid humide"), "search-symptom.png");
@@ -69,8 +79,7 @@ int main(int argc, char* argv[])
                 search::SearchWindow::setDialogAnswer([&](QDialog& d) {
                     d.resize(900, 1000);
                     d.show();
-                    for (int k = 0; k < 30; ++k)
-                        QApplication::processEvents(QEventLoop::AllEvents, 10);
+                    settle();
                     d.grab().save(QDir(out).filePath(QStringLiteral("search-repertory-paper.png")));
                     return int(QDialog::Rejected);
                 });
