@@ -9,11 +9,13 @@
 #include "keywordsearch/keywordsearchcore.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
+#include "search/searchindex.h"
 #include "sheet/indications.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <malloc.h>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -107,6 +109,52 @@ void termUnderEachWordOfLongest(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * starts.size());
 }
 
+// The search window's index, built once from the tables (with the word
+// list's spellings for its suggestions).
+void searchIndexBuilt(benchmark::State& state)
+{
+    const Tables& t = tables();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(search::SearchIndex(*t.remedies, t.words));
+    // What one index keeps on the heap for the whole run.
+    const std::size_t before = mallinfo2().uordblks;
+    const auto kept = std::make_unique<search::SearchIndex>(*t.remedies, t.words);
+    state.counters["MiB"] = double(mallinfo2().uordblks - before) / (1024.0 * 1024.0);
+}
+
+// Queries a practitioner types, each to its finished outcome (rows ordered,
+// suggestions made): one word, a modality, a word that matches nothing, and
+// a repertory of eight symptoms.
+void searchQuery(benchmark::State& state, const QString& query)
+{
+    const Tables& t = tables();
+    static const search::SearchIndex index(*t.remedies, t.words);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(index.search(query));
+    state.SetLabel(query.toStdString());
+}
+
+void searchToux(benchmark::State& state)
+{
+    searchQuery(state, u"toux"_s);
+}
+
+void searchModality(benchmark::State& state)
+{
+    searchQuery(state, u"pire par le froid humide"_s);
+}
+
+void searchMisspelt(benchmark::State& state)
+{
+    searchQuery(state, u"diarhée"_s);
+}
+
+void searchRepertoryOfEight(benchmark::State& state)
+{
+    searchQuery(state, u"toux sèche; pire la nuit; soif; fièvre, agitation, anxiété, mieux "
+                       u"par la chaleur, sueurs"_s);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -129,6 +177,11 @@ int main(int argc, char** argv)
         {"TwoWordSearchNerfPeau", twoWordSearchNerfPeau},
         {"GlossaryLookupBuilt", glossaryLookupBuilt},
         {"TermUnderEachWordOfLongest", termUnderEachWordOfLongest},
+        {"SearchIndexBuilt", searchIndexBuilt},
+        {"SearchToux", searchToux},
+        {"SearchModality", searchModality},
+        {"SearchMisspelt", searchMisspelt},
+        {"SearchRepertoryOfEight", searchRepertoryOfEight},
     };
     for (const auto& [name, fn] : all) {
         auto* b = benchmark::RegisterBenchmark(name, fn)->Unit(benchmark::kMicrosecond);

@@ -1,5 +1,7 @@
 #include "termlookup.h"
 
+#include "french/folding.h"
+
 #include <algorithm>
 
 namespace glossary {
@@ -18,37 +20,14 @@ bool isJoiner(QChar c)
     return c == u' ' || c == u'-' || c == QChar(0x00A0) || c == QChar(0x2011);
 }
 
-// The same key with its ligatures written as two letters: a text that spells
-// "oedème" finds the term "œdème", and the other way round.
-QString unligated(QString key)
+// The key of words joined by blanks: each word's key (french::wordKey), so
+// that plurals, feminines, accents and ligatures fall on the term's own key.
+QString keyOf(const QString& folded)
 {
-    return key.replace(QChar(u'œ'), QStringLiteral("oe"))
-        .replace(QChar(u'æ'), QStringLiteral("ae"));
-}
-
-// The other forms of a key by the regular rules, on its last word: the
-// plural, and for an adjective the feminine and its plural ("purulent",
-// "purulente", "purulentes"; "pelvien", "pelvienne"; "rénal", "rénaux").
-QStringList inflectionsOf(const QString& key)
-{
-    QStringList out;
-    auto feminine = [&](const QString& stem) { out << stem << stem + u's'; };
-    if (key.endsWith(u"eux"))
-        feminine(key.chopped(1) + QStringLiteral("se"));
-    else if (key.endsWith(u"if"))
-        feminine(key.chopped(1) + QStringLiteral("ve"));
-    if (key.endsWith(u's') || key.endsWith(u'x') || key.endsWith(u'z'))
-        return out;
-    out << key + u's';
-    if (key.endsWith(u"au") || key.endsWith(u"eu") || key.endsWith(u"ou"))
-        out << key + u'x';
-    if (key.endsWith(u"al"))
-        out << key.chopped(2) + QStringLiteral("aux");
-    if (key.endsWith(u"ien") || key.endsWith(u"el"))
-        feminine(key + key.back() + u'e');
-    else if (!key.endsWith(u'e') && !key.endsWith(u"if"))
-        feminine(key + u'e');
-    return out;
+    QStringList keys = folded.split(u' ', Qt::SkipEmptyParts);
+    for (QString& k : keys)
+        k = french::wordKey(k);
+    return keys.join(u' ');
 }
 
 struct Span
@@ -90,7 +69,8 @@ TermLookup::TermLookup(const refdata::GlossaryTable& table)
         keys << fold(m_terms.back());
     }
     // The terms themselves first, the first entry of a term that comes twice;
-    // then the other forms and spellings, where no term has them already.
+    // then the keys of their other forms and spellings, where no term has them
+    // already as it is written.
     for (int i = 0; i < n; ++i) {
         if (keys[i].isEmpty())
             continue;
@@ -98,23 +78,16 @@ TermLookup::TermLookup(const refdata::GlossaryTable& table)
         m_forms.insert(keys[i], m_forms.value(keys[i], i));
     }
     for (int i = 0; i < n; ++i) {
-        for (const QString& form : inflectionsOf(keys[i])) {
-            if (!m_forms.contains(form))
-                m_forms.insert(form, i);
-        }
-    }
-    const QHash<QString, int> forms = m_forms;
-    for (auto it = forms.begin(); it != forms.end(); ++it) {
-        const QString other = unligated(it.key());
-        if (!m_forms.contains(other))
-            m_forms.insert(other, it.value());
+        const QString key = keyOf(keys[i]);
+        if (!key.isEmpty() && !m_keys.contains(key))
+            m_keys.insert(key, i);
     }
 }
 
 int TermLookup::find(const QString& key) const
 {
     const int entry = m_forms.value(key, -1);
-    return entry >= 0 ? entry : m_forms.value(unligated(key), -1);
+    return entry >= 0 ? entry : m_keys.value(keyOf(key), -1);
 }
 
 TermLookup::Match TermLookup::termAt(const QString& text, qsizetype at) const

@@ -8,10 +8,12 @@
 
 namespace glossary {
 
-// Finds the glossary's terms in running text: a word in any case, singular or
-// plural (an adjective also in the feminine), and the terms of several words (joined by a blank or
-// a hyphen in the text) as well as the single ones. Built once from a glossary table, whose terms
-// and definitions it keeps; a look-up then costs a few hash probes around the word asked about.
+// Finds the glossary's terms in running text: a word in any case, with or
+// without its accents or ligatures, singular or plural (an adjective also in
+// the feminine: the forms french::wordKey joins), and the terms of several words (joined by a blank
+// or a hyphen in the text) as well as the single ones. Built once from a glossary table, whose
+// terms and definitions it keeps; a look-up then costs a few hash probes around the word asked
+// about.
 class TermLookup
 {
 public:
@@ -43,7 +45,8 @@ public:
 private:
     int find(const QString& key) const;
 
-    QHash<QString, int> m_forms; // folded forms, plurals and feminines included -> entry
+    QHash<QString, int> m_forms; // the terms as written, lower case -> entry
+    QHash<QString, int> m_keys;  // the terms' keys, every form of theirs -> entry
     QStringList m_terms;
     QStringList m_definitions;
     int m_maxWords = 1; // the most words a term has

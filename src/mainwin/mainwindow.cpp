@@ -6,6 +6,7 @@
 #include "glossary/indexwindow.h"
 #include "keywordsearch/keywordsearchpage.h"
 #include "remedypage.h"
+#include "search/searchwindow.h"
 #include "sheet/remedysheet.h"
 #include "shellcore.h"
 #include "ui/focusholder.h"
@@ -17,9 +18,12 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 
 #include <utility>
@@ -115,11 +119,15 @@ MainWindow::MainWindow(const ProgramValues& values, QWidget* parent)
     connect(quit, &QPushButton::clicked, this, &MainWindow::onQuitClicked);
     connect(index, &QPushButton::clicked, this, &MainWindow::onIndexClicked);
     connect(m_aboutPage, &AboutPage::siteClicked, this, &MainWindow::onSiteClicked);
-    for (RemedySheet* s : findChildren<RemedySheet*>())
+    for (RemedySheet* s : findChildren<RemedySheet*>()) {
         connect(s, &RemedySheet::definitionRequested, this, &MainWindow::onDefinitionRequested);
+        offerSearch(s);
+    }
     m_indexButton = index;
     m_quitButton = quit;
     orderTabs();
+    m_context = context;
+    buildMenuBar();
 
     for (int k = 1; k < PageCount; ++k) {
         m_pages[k]->hide();
@@ -231,7 +239,7 @@ void MainWindow::startupStep()
     m_symptomsPage->addWords(std::exchange(m_unlistedWords, {}));
 
     for (QWidget* page : m_pages)
-        page->move(ui::px(60 + 2), ui::px(660 + 2));
+        page->move(ui::px(60 + 2), ui::px(660 + 2) + m_menuHeight);
     for (RemedySheet* s : findChildren<RemedySheet*>())
         s->prepare();
 
@@ -259,6 +267,57 @@ void MainWindow::showPage(int k)
         m_selectors[k]->setTextColour(Pink);
     else
         m_pages[k]->findChild<QWidget*>(QString::fromLatin1(FocusOf[k]))->setFocus();
+}
+
+void MainWindow::buildMenuBar()
+{
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setObjectName(QStringLiteral("BarreMenus"));
+    QMenu* search = m_menuBar->addMenu(QStringLiteral("&Rechercher"));
+    search->setObjectName(QStringLiteral("MenuRechercher"));
+    QAction* open = search->addAction(QStringLiteral("Rechercher dans les fiches…"));
+    open->setObjectName(QStringLiteral("ActRechercherFiches"));
+    open->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::Key_F3)});
+    open->setShortcutContext(Qt::WindowShortcut);
+    addAction(open);
+    connect(open, &QAction::triggered, this, [this] { openSearch(); });
+    // The bar's button for the menus that do not fit has a name to be read too.
+    for (QToolButton* more : m_menuBar->findChildren<QToolButton*>())
+        more->setAccessibleName(QStringLiteral("Autres menus"));
+
+    // The pages and the window's buttons keep their places below the bar.
+    m_menuHeight = m_menuBar->sizeHint().height();
+    m_menuBar->setGeometry(0, 0, ClientWidth, m_menuHeight);
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != m_menuBar && !child->isWindow())
+            child->move(child->pos() + QPoint(0, m_menuHeight));
+    }
+    setFixedSize(ClientWidth, ClientHeight + m_menuHeight);
+}
+
+void MainWindow::offerSearch(RemedySheet* sheet)
+{
+    auto* search = new QAction(QStringLiteral("Rechercher dans les fiches…"), this);
+    search->setObjectName(QStringLiteral("ActRechercherFiches%1").arg(sheet->page()));
+    connect(search, &QAction::triggered, this, [this, sheet] { openSearch(sheet->menuWords()); });
+    sheet->addMenuAction(search);
+}
+
+void MainWindow::openSearch(const QString& words)
+{
+    auto* window = search::SearchWindow::showWindow(m_context, this, words);
+    connect(window, &search::SearchWindow::showInRemedies, this, &MainWindow::showInRemedies,
+            Qt::UniqueConnection);
+    connect(window, &search::SearchWindow::definitionRequested, this,
+            &MainWindow::onDefinitionRequested, Qt::UniqueConnection);
+}
+
+void MainWindow::showInRemedies(int i)
+{
+    showPage(0);
+    m_remedyPage->chooseRemedy(i);
+    raise();
+    activateWindow();
 }
 
 void MainWindow::onIndexClicked()

@@ -3,6 +3,7 @@
 #include "glossary/termlookup.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
+#include "sheet/pagecontext.h"
 #include "sheet/warningstate.h"
 
 #include <QWidget>
@@ -11,6 +12,7 @@
 #include <memory>
 
 class QLineEdit;
+class QMenuBar;
 class QTimer;
 namespace ui {
 class Label;
@@ -21,6 +23,10 @@ class SpecialtyPage;
 } // namespace browse
 namespace keywordsearch {
 class KeywordSearchPage;
+}
+
+namespace sheet {
+class RemedySheet;
 }
 
 namespace mainwin {
@@ -67,8 +73,17 @@ public:
     sheet::WarningState& warnings() { return m_warnings; }
     const ProgramValues& values() const { return m_values; }
 
+    // "Rechercher dans les fiches", opened on `words` when they are not empty.
+    void openSearch(const QString& words = {});
+    // Remedy i on the page "Remèdes", chosen as a click in its list does.
+    void showInRemedies(int i);
+
 private:
     void buildSelectors();
+    // The menu bar: a strip above the pages; everything else moves down with them.
+    void buildMenuBar();
+    // "Rechercher dans les fiches…" in a sheet's context menu.
+    void offerSearch(sheet::RemedySheet* sheet);
     void orderTabs();
     void onIndexClicked();
     void onSiteClicked();
@@ -93,6 +108,9 @@ private:
     browse::SpecialtyPage* m_specialtyPage = nullptr;
     keywordsearch::KeywordSearchPage* m_keywordSearchPage = nullptr;
     AboutPage* m_aboutPage = nullptr;
+    sheet::PageContext m_context;
+    QMenuBar* m_menuBar = nullptr; // BarreMenus
+    int m_menuHeight = 0;
     QLineEdit* m_foc = nullptr;       // Foc
     QWidget* m_indexButton = nullptr; // CmdIndex
     QWidget* m_quitButton = nullptr;  // CmdQuitter

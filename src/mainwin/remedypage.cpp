@@ -43,6 +43,15 @@ QWidget* RemedyPage::chainTabOrder(QWidget* previous)
     return m_sheet->chainTabOrder(m_names);
 }
 
+void RemedyPage::chooseRemedy(int i)
+{
+    if (i < 0 || i >= m_names->count())
+        return;
+    m_names->setCurrentRow(i);
+    m_names->scrollToItem(m_names->item(i));
+    onNameClicked(i);
+}
+
 void RemedyPage::onNameClicked(int i)
 {
     const refdata::RemedyTable& table = *m_context.table;

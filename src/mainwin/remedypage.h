@@ -26,6 +26,8 @@ public:
     void addNames(const QStringList& names);
     // Remedy 0 as the window opens: plain text, no entry selected, no timer.
     void showFirstRemedy();
+    // Remedy i chosen in LstNom, as a click there chooses it.
+    void chooseRemedy(int i);
     // Puts the page's controls after `previous` in the tab order; returns the last.
     QWidget* chainTabOrder(QWidget* previous);
 

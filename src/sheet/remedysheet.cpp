@@ -469,6 +469,7 @@ bool RemedySheet::eventFilter(QObject* watched, QEvent* event)
 
 void RemedySheet::contextMenuEvent(QContextMenuEvent* event)
 {
+    m_menuWords = m_body->textCursor().selectedText().trimmed();
     popUpMenu(new QMenu(this), event->globalPos(), -1);
 }
 
@@ -476,6 +477,12 @@ void RemedySheet::onBodyMenu(const QPoint& pos)
 {
     const QPoint inDocument =
         pos + QPoint(m_body->horizontalScrollBar()->value(), m_body->verticalScrollBar()->value());
+    QTextCursor words = m_body->textCursor();
+    if (!words.hasSelection()) {
+        words = m_body->cursorForPosition(pos);
+        words.select(QTextCursor::WordUnderCursor);
+    }
+    m_menuWords = words.selectedText().trimmed();
     QMenu* menu = m_body->createStandardContextMenu(inDocument);
     menu->setParent(this, menu->windowFlags());
     menu->addSeparator();

@@ -106,6 +106,10 @@ public:
     // Adds `action` to the sheet's context menu, after the sheet's own actions,
     // those added in a group of their own. The action stays its owner's.
     void addMenuAction(QAction* action);
+    // What a search started from the context menu looks for: the body's
+    // selected text, or else the word under the menu's point (at the caret
+    // when the menu key opened it); empty for the menu of a label.
+    QString menuWords() const { return m_menuWords; }
 
     // Tests put a function here to answer each dialog the sheet opens (print,
     // preview, file, message) instead of a modal loop: it gets the dialog,
@@ -172,6 +176,7 @@ private:
     QAction* m_savePdf = nullptr;
     QAction* m_copy = nullptr;
     QList<QAction*> m_addedActions; // others', at the end of the context menu
+    QString m_menuWords;
 };
 
 } // namespace sheet

@@ -4,12 +4,15 @@
 // Run it in the folder that holds the two documents, on a real display (for
 // instance under Xvfb at 96 dpi).
 #include "glossary/indexwindow.h"
+#include "search/searchwindow.h"
 #include "startup/desktop.h"
 #include "startup/startup.h"
 #include "ui/fonts.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -40,13 +43,49 @@ int main(int argc, char* argv[])
             QTimer::singleShot(600, w, [&, w] {
                 auto* index = w->findChild<QWidget*>(QStringLiteral("Frm31Index"));
                 if (index) {
-                    index->grab().save(QDir(out).filePath(QStringLiteral("glossary-information.png")));
+                    index->grab().save(
+                        QDir(out).filePath(QStringLiteral("glossary-information.png")));
                     // The glossary with a term chosen and its definition shown.
                     glossary::IndexWindow::openWindow()->showTerm(QStringLiteral("angine"));
                     QApplication::processEvents();
-                    index->grab().save(QDir(out).filePath(QStringLiteral("glossary-glossaire.png")));
+                    index->grab().save(
+                        QDir(out).filePath(QStringLiteral("glossary-glossaire.png")));
                     index->close();
                 }
+                // The search window: one symptom, then a repertory, and the
+                // repertory's page as it goes to paper.
+                const sheet::PageContext context{
+                    &w->table(),    &w->keywords(),
+                    &w->warnings(), w->findChild<QWidget*>(QStringLiteral("Foc")),
+                    &w->terms(),    w->values().versionText};
+                auto* search = search::SearchWindow::showWindow(context, w);
+                // The sheet's deferred step (its colours) comes 10 ms after a showing.
+                auto settle = [] {
+                    QElapsedTimer waited;
+                    waited.start();
+                    while (waited.elapsed() < 400)
+                        QApplication::processEvents(QEventLoop::AllEvents, 20);
+                };
+                auto picture = [&](const QString& query, const char* name) {
+                    search->setQuery(query);
+                    QApplication::processEvents();
+                    settle();
+                    search->grab().save(QDir(out).filePath(QString::fromLatin1(name)));
+                };
+                picture(QStringLiteral("pire par le froid humide"), "search-symptom.png");
+                picture(QStringLiteral("toux sèche, pire la nuit, soif, fièvre, agitation, "
+                                       "anxiété, mieux par la chaleur, sueurs"),
+                        "search-repertory.png");
+                search::SearchWindow::setDialogAnswer([&](QDialog& d) {
+                    d.resize(900, 1000);
+                    d.show();
+                    settle();
+                    d.grab().save(QDir(out).filePath(QStringLiteral("search-repertory-paper.png")));
+                    return int(QDialog::Rejected);
+                });
+                search->previewGrid();
+                search::SearchWindow::setDialogAnswer({});
+                search->close();
                 QApplication::quit();
             });
         });
