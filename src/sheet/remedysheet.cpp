@@ -1,6 +1,7 @@
 #include "remedysheet.h"
 
 #include "papersheet.h"
+#include "warningflow.h"
 #include "warningwindow.h"
 
 #include "ui/focusholder.h"
@@ -312,8 +313,7 @@ void RemedySheet::listFound(ui::ListBox* list, const refdata::RemedyTable& table
     }
     const int first = found.front();
     present(table, first, u' ' + table.latinName[first] + u' ');
-    if (table.isListed(first))
-        m_warning->setCaption(table.listWarning[first]);
+    m_warning->setCaption(WarningFlow::found(table, first));
 }
 
 void RemedySheet::showPicked(const refdata::RemedyTable& table, const QString& name,
@@ -329,25 +329,25 @@ void RemedySheet::showPicked(const refdata::RemedyTable& table, const QString& n
         return;
     }
     present(table, i, u' ' + name + u' ');
-    if (table.isListed(i)) {
-        m_warning->setCaption(table.listWarning[i]);
-        warnings.warningText = table.extraWarning[i];
-        pending = true;
-    }
+    m_warning->setCaption(WarningFlow(warnings).picked(table, i, pending));
 }
 
 void RemedySheet::returnFocus(QWidget* results, QWidget* chooser, WarningState& warnings,
                               bool& pending)
 {
     (std::exchange(m_keyboardPick, false) ? results : chooser)->setFocus();
-    openPendingWarning(warnings, pending, window());
+    if (WarningFlow(warnings).takePending(pending))
+        WarningWindow::openModal(warnings, window());
 }
 
-void RemedySheet::openPendingWarning(WarningState& warnings, bool& pending, QWidget* parent)
+void RemedySheet::settleWarning(int i)
 {
-    if (pending && !warnings.silenced)
-        WarningWindow::openModal(warnings, parent);
-    pending = false;
+    const WarningFlow::Step step =
+        WarningFlow(*m_context.warnings).remedyPageStep(*m_context.table, i);
+    if (step.label)
+        m_warning->setCaption(*step.label);
+    if (step.openWindow)
+        WarningWindow::openModal(*m_context.warnings, window());
 }
 
 void RemedySheet::setWarning(const QString& text)

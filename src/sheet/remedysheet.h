@@ -74,6 +74,10 @@ public:
     void returnFocus(QWidget* results, QWidget* chooser, sheet::WarningState& warnings,
                      bool& pending);
 
+    // The remedy page's deferred step for remedy i, selected in its list: the
+    // warning label, and the warning window when one is due.
+    void settleWarning(int i);
+
     void setWarning(const QString& text);
     void clearBody();
     QString bodyText() const;
@@ -142,9 +146,6 @@ private:
     void popUpMenu(QMenu* menu, const QPoint& globalPos, int termEntry);
     void onBodyMenu(const QPoint& pos);
     QString proposedPdfPath() const;
-    // The deferred step's last part: the window when one is due and warnings
-    // are not silenced; the flag is cleared in every case.
-    static void openPendingWarning(sheet::WarningState& warnings, bool& pending, QWidget* parent);
     void layOutAndArm(const QString& text);
     ui::Label* caption(const char* name, const QString& text, const QRect& twips, double points,
                        const QString& hint = {});
