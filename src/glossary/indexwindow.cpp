@@ -81,8 +81,7 @@ IndexWindow::IndexWindow(const QString& startFolder, QWidget* mainWindow)
     m_glossaryView->setObjectName(QStringLiteral("VueGlossaire"));
     m_glossaryView->resize(ui::px(7620), ui::px(9225));
     // The index opens with A chosen.
-    m_letters = new ui::LetterIndex({240, 180, 420, 420, 345, 14.25, White, Black}, EmptyLetters,
-                                    m_glossaryView);
+    m_letters = new ui::LetterIndex({240, 180, 420, 420, 345, 14.25, White, Black}, m_glossaryView);
     m_letters->choose(u'A');
     connect(m_letters, &ui::LetterIndex::letterClicked, this, &IndexWindow::onLetterClicked);
 
@@ -146,6 +145,8 @@ IndexWindow::IndexWindow(const QString& startFolder, QWidget* mainWindow)
     m_glossaryView->hide();
     m_information->loadDocument(startFolder, QStringLiteral("Liste.rtf"));
     refdata::LoadGlossary(*m_table, [this](const QString& term) { m_terms->addEntry(term); });
+    m_letters->setEmptyLetters(emptyLetters(*m_table));
+    m_letters->choose(u'A');
 }
 
 IndexWindow::~IndexWindow() = default;
