@@ -17,6 +17,16 @@ QStringList wordsUnderLetter(const QStringList& words, QChar letter)
     return out;
 }
 
+QString emptyLetters(const QStringList& words)
+{
+    QString out;
+    for (char16_t c = u'A'; c <= u'Z'; ++c) {
+        if (wordsUnderLetter(words, QChar(c)).isEmpty())
+            out += QChar(c);
+    }
+    return out;
+}
+
 QList<int> remediesWithWord(const refdata::RemedyTable& table, const QString& word)
 {
     const QString framed = u' ' + word + u' ';

@@ -16,8 +16,8 @@ namespace browse {
 // initial counts anywhere. Empty pieces never match.
 QStringList wordsUnderLetter(const QStringList& words, QChar letter);
 
-// The letters of the index that no word begins with.
-inline const QString EmptyLetters = QStringLiteral("WXY");
+// The letters of the index, A to Z, under which none of `words` stands.
+QString emptyLetters(const QStringList& words);
 
 // The remedies, by number in table order, whose keyword field holds `word` as
 // a whole word: the word framed by one blank on each side, case-sensitive.

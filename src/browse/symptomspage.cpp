@@ -19,7 +19,7 @@ SymptomsPage::SymptomsPage(const sheet::PageContext& context, QWidget* parent)
     m_sheet = new sheet::RemedySheet(1, context, this);
 
     m_letters = new ui::LetterIndex(
-        {300, 30, 360, 360, 315, 12, ui::colour::Panel, ui::colour::DarkGrey}, EmptyLetters, this);
+        {300, 30, 360, 360, 315, 12, ui::colour::Panel, ui::colour::DarkGrey}, this);
     m_letters->setLetterColour(u'Z', ui::colour::Black);
 
     m_words = new ui::ListBox(this, QStringLiteral("LstMC"));
@@ -40,6 +40,7 @@ SymptomsPage::SymptomsPage(const sheet::PageContext& context, QWidget* parent)
 void SymptomsPage::addWords(const QStringList& words)
 {
     m_words->addEntries(words);
+    m_letters->setEmptyLetters(emptyLetters(words));
 }
 
 void SymptomsPage::clearCountLine()

@@ -236,6 +236,14 @@ private:
     void flushBytes();
     void put(char16_t c);
     void putText(char16_t c);
+    // The parts of putting a character: the limits on text, lines and tabs
+    // (false once the rest is not read); the limits on marks and scripts (false
+    // when the character is dropped); a new run when the format changed; a
+    // chance for the line to break.
+    bool makeRoomFor(char16_t& c, bool secondHalf);
+    bool shapeWithinLimits(char16_t& c, char32_t code, bool secondHalf);
+    void followFormat();
+    void allowLineBreak(char16_t c);
     void flushRun();
     void endParagraph();
     void applyParagraphFormat();
@@ -755,70 +763,95 @@ void Reader::putText(char16_t c)
     const bool secondHalf = QChar::isLowSurrogate(c) && high_ != 0;
     const char32_t code = secondHalf ? QChar::surrogateToUcs4(high_, c) : c;
     high_ = QChar::isHighSurrogate(c) ? c : 0;
+    if (!makeRoomFor(c, secondHalf))
+        return;
+    if (!high_ && !shapeWithinLimits(c, code, secondHalf))
+        return;
+    followFormat();
+    allowLineBreak(c);
+    run_.append(QChar(c));
+    ++text_;
+    paragraphEnded_ = false;
+}
+
+bool Reader::makeRoomFor(char16_t& c, bool secondHalf)
+{
     if (!secondHalf && text_ >= kMaxText) {
         simplified_ |= LongText;
         full_ = true; // the rest is not read
-        return;
+        return false;
     }
     // Each line of a paragraph is laid out with the whole paragraph, each tab with its line.
     if (c == QChar::LineSeparator) {
         if (lines_ >= kMaxLines) {
             simplified_ |= LongText;
             full_ = true;
-            return;
+            return false;
         }
         ++lines_;
     } else if (c == u'\t' && ++tabs_ > kMaxTabs) {
         simplified_ |= ManyTabs;
         c = u' ';
     }
+    return true;
+}
+
+bool Reader::shapeWithinLimits(char16_t& c, char32_t code, bool secondHalf)
+{
     // A pile of marks is shaped as one character; each change of script starts a stretch
     // shaped apart. Characters of no script in particular go with their neighbours. A
     // character made of two halves is judged on its second.
-    if (!high_) {
-        const auto dropFirstHalf = [this, secondHalf] {
-            if (secondHalf) {
-                run_.chop(1);
-                --text_;
-            }
-        };
-        if (QChar::isMark(code)) {
-            if (++marks_ > kMaxMarks) {
-                simplified_ |= ManyMarks;
-                dropFirstHalf();
-                return;
-            }
+    const auto dropFirstHalf = [this, secondHalf] {
+        if (secondHalf) {
+            run_.chop(1);
+            --text_;
+        }
+    };
+    if (QChar::isMark(code)) {
+        if (++marks_ > kMaxMarks) {
+            simplified_ |= ManyMarks;
+            dropFirstHalf();
+            return false;
+        }
+    } else {
+        marks_ = 0;
+    }
+    const QChar::Script script = QChar::script(code);
+    if (script > QChar::Script_Common && script != script_) {
+        const bool known = scripts_.test(script) || int(scripts_.count()) < kMaxScripts;
+        if (known && scriptRuns_ < kMaxScriptRuns) {
+            scripts_.set(script);
+            ++scriptRuns_;
+            script_ = script;
         } else {
-            marks_ = 0;
-        }
-        const QChar::Script script = QChar::script(code);
-        if (script > QChar::Script_Common && script != script_) {
-            const bool known = scripts_.test(script) || int(scripts_.count()) < kMaxScripts;
-            if (known && scriptRuns_ < kMaxScriptRuns) {
-                scripts_.set(script);
-                ++scriptRuns_;
-                script_ = script;
-            } else {
-                simplified_ |= ManyScripts;
-                dropFirstHalf();
-                c = u'?';
-            }
+            simplified_ |= ManyScripts;
+            dropFirstHalf();
+            c = u'?';
         }
     }
+    return true;
+}
+
+void Reader::followFormat()
+{
     // Once the formats are spent, the text goes on in the format it has.
-    if (formatDirty_ && !(simplified_ & ManyRuns)) {
-        QTextCharFormat format = charFormat();
-        if (format != runFormat_) {
-            if (runs_ < kMaxRuns) {
-                flushRun();
-                runFormat_ = std::move(format);
-                ++runs_;
-            } else {
-                simplified_ |= ManyRuns;
-            }
+    if (!formatDirty_ || (simplified_ & ManyRuns))
+        return;
+    QTextCharFormat format = charFormat();
+    if (format != runFormat_) {
+        if (runs_ < kMaxRuns) {
+            flushRun();
+            runFormat_ = std::move(format);
+            ++runs_;
+        } else {
+            simplified_ |= ManyRuns;
         }
-        formatDirty_ = false;
     }
+    formatDirty_ = false;
+}
+
+void Reader::allowLineBreak(char16_t c)
+{
     // A line can break at a blank, or where we give it a chance in a word too long.
     if (c == u' ' || c == u'\t' || c == QChar::LineSeparator || c == kZeroWidthSpace) {
         unbroken_ = 0;
@@ -828,9 +861,6 @@ void Reader::putText(char16_t c)
         ++text_;
         unbroken_ = 1;
     }
-    run_.append(QChar(c));
-    ++text_;
-    paragraphEnded_ = false;
 }
 
 void Reader::flushRun()

@@ -17,6 +17,16 @@ QStringList termsUnderLetter(const refdata::GlossaryTable& table, QChar c)
     return out;
 }
 
+QString emptyLetters(const refdata::GlossaryTable& table)
+{
+    QString out;
+    for (char16_t c = u'a'; c <= u'z'; ++c) {
+        if (termsUnderLetter(table, QChar(c)).isEmpty())
+            out += QChar(c).toUpper();
+    }
+    return out;
+}
+
 int entryOfTerm(const refdata::GlossaryTable& table, const QString& term)
 {
     const QString key = u'@' + term + u'@';

@@ -7,8 +7,8 @@
 
 namespace glossary {
 
-// The letters of the index that no term begins with.
-inline const QString EmptyLetters = QStringLiteral("JWXY");
+// The letters of the index, A to Z, that no term stands under.
+QString emptyLetters(const refdata::GlossaryTable& table);
 
 // The terms listed under the letter `c` (lower case), in glossary order and
 // without their "@" marks: those whose line begins with `c`, and under "e" and

@@ -65,6 +65,33 @@ IndexWindow::IndexWindow(const QString& startFolder, QWidget* mainWindow)
     setFixedSize(ui::px(7620), ui::px(9225));
     ui::fillBackground(this, Qt::white);
 
+    addFocusHolder();
+    addGlossaryView();
+    addInformationView();
+    addButtons();
+
+    // Tab goes in reading order: the document, the letters, the terms, the
+    // two buttons. The focus holder has the focus when the window opens.
+    QWidget::setTabOrder(m_letters->chainTabOrder(m_information), m_terms);
+    QWidget::setTabOrder(m_terms, m_viewButton);
+    QWidget::setTabOrder(m_viewButton, m_close);
+    m_foc->setFocus();
+
+    // The window's load: the information view on top, its document read, and
+    // the glossary listed as a click on "A" would leave it.
+    placeOver(mainWindow);
+    m_infoPanel->move(0, 0);
+    m_infoPanel->raise();
+    m_glossaryView->hide();
+    m_information->loadDocument(startFolder, QStringLiteral("Liste.rtf"));
+    refdata::LoadGlossary(*m_table, [this](const QString& term) { m_terms->addEntry(term); });
+    // The index opens with A chosen, its empty letters grey.
+    m_letters->setEmptyLetters(emptyLetters(*m_table));
+    m_letters->choose(u'A');
+}
+
+void IndexWindow::addFocusHolder()
+{
     // The focus holder comes first in the tab order, so it has the focus when
     // the window opens; it lies beyond the right edge.
     m_foc = new QPushButton(this);
@@ -73,17 +100,17 @@ IndexWindow::IndexWindow(const QString& startFolder, QWidget* mainWindow)
     // Pressing it switches the view, so it reads as the switch does.
     ui::makeFocusHolder(m_foc, ToGlossary);
     connect(m_foc, &QPushButton::clicked, this, &IndexWindow::onFocClicked);
+}
 
+void IndexWindow::addGlossaryView()
+{
     // The glossary's own controls stand together under the information
     // panel; they are hidden while it covers them, so that neither Tab nor
     // assistive technology reaches what nobody sees.
     m_glossaryView = new QWidget(this);
     m_glossaryView->setObjectName(QStringLiteral("VueGlossaire"));
     m_glossaryView->resize(ui::px(7620), ui::px(9225));
-    // The index opens with A chosen.
-    m_letters = new ui::LetterIndex({240, 180, 420, 420, 345, 14.25, White, Black}, EmptyLetters,
-                                    m_glossaryView);
-    m_letters->choose(u'A');
+    m_letters = new ui::LetterIndex({240, 180, 420, 420, 345, 14.25, White, Black}, m_glossaryView);
     connect(m_letters, &ui::LetterIndex::letterClicked, this, &IndexWindow::onLetterClicked);
 
     m_terms = new ui::ListBox(m_glossaryView, QStringLiteral("LstMot"));
@@ -106,7 +133,10 @@ IndexWindow::IndexWindow(const QString& startFolder, QWidget* mainWindow)
     m_definition->setBackgroundColour(Qt::white);
     m_definition->setWordWrap(true);
     m_definition->exposeValue(QStringLiteral("Définition"));
+}
 
+void IndexWindow::addInformationView()
+{
     m_infoPanel = new QFrame(this);
     m_infoPanel->setObjectName(QStringLiteral("FraInfo"));
     m_infoPanel->resize(ui::px(7575), ui::px(8655));
@@ -114,7 +144,10 @@ IndexWindow::IndexWindow(const QString& startFolder, QWidget* mainWindow)
     m_information = new ui::RichTextBox(m_infoPanel, QStringLiteral("Rtb1"));
     m_information->setGeometry(ui::twipsRect(60, 90, 7440, 8535));
     m_information->setAccessibleName(QStringLiteral("Informations produits"));
+}
 
+void IndexWindow::addButtons()
+{
     m_viewButton = new QPushButton(ToGlossary, this);
     m_viewButton->setObjectName(QStringLiteral("CmdGlossaire"));
     m_viewButton->setToolTip(QStringLiteral("Index des mots utilisés"));
@@ -130,22 +163,6 @@ IndexWindow::IndexWindow(const QString& startFolder, QWidget* mainWindow)
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
     ui::pressWithKeys(m_close);
     ui::closeWithEscape(this, m_close);
-
-    // Tab goes in reading order: the document, the letters, the terms, the
-    // two buttons. The focus holder has the focus when the window opens.
-    QWidget::setTabOrder(m_letters->chainTabOrder(m_information), m_terms);
-    QWidget::setTabOrder(m_terms, m_viewButton);
-    QWidget::setTabOrder(m_viewButton, m_close);
-    m_foc->setFocus();
-
-    // The window's load: the information view on top, its document read, and
-    // the glossary listed as a click on "A" would leave it.
-    placeOver(mainWindow);
-    m_infoPanel->move(0, 0);
-    m_infoPanel->raise();
-    m_glossaryView->hide();
-    m_information->loadDocument(startFolder, QStringLiteral("Liste.rtf"));
-    refdata::LoadGlossary(*m_table, [this](const QString& term) { m_terms->addEntry(term); });
 }
 
 IndexWindow::~IndexWindow() = default;

@@ -53,6 +53,11 @@ private:
     // A term of LstMot: its definition.
     void onTermClicked();
     void placeOver(const QWidget* mainWindow);
+    // The controls, in the order they stand one over the other.
+    void addFocusHolder();
+    void addGlossaryView();
+    void addInformationView();
+    void addButtons();
 
     std::unique_ptr<refdata::GlossaryTable> m_table;
     QWidget* m_infoPanel = nullptr;           // FraInfo

@@ -1,7 +1,6 @@
 #include "remedypage.h"
 
 #include "sheet/remedysheet.h"
-#include "sheet/warningwindow.h"
 
 #include "ui/fonts.h"
 #include "ui/listbox.h"
@@ -11,7 +10,6 @@ namespace mainwin {
 
 using sheet::PageContext;
 using sheet::RemedySheet;
-using sheet::WarningWindow;
 
 RemedyPage::RemedyPage(const PageContext& context, QWidget* parent)
     : QWidget(parent), m_context(context)
@@ -62,18 +60,7 @@ void RemedyPage::onDeferredStep()
 {
     m_sheet->focusBody();
     m_names->setFocus();
-    const refdata::RemedyTable& table = *m_context.table;
-    const int i = m_names->selectedIndex();
-    if (i < 0 || i >= table.count)
-        return;
-    if (table.isListed(i)) {
-        m_sheet->setWarning(table.listWarning[i]);
-        m_context.warnings->warningText = table.extraWarning[i];
-        if (!m_context.warnings->silenced)
-            WarningWindow::openModal(*m_context.warnings, window());
-    } else {
-        m_sheet->setWarning(QString());
-    }
+    m_sheet->settleWarning(m_names->selectedIndex());
 }
 
 } // namespace mainwin

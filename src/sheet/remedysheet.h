@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QDialog;
@@ -21,6 +22,11 @@ class RichTextBox;
 } // namespace ui
 
 namespace sheet {
+
+class BodyTerms;
+class SheetFields;
+class SheetMenu;
+struct PaperActions;
 
 // The detail panel that shows one remedy. Page 0 carries the full sheet, with
 // French name, origin and specialties; the three search pages carry reduced
@@ -38,6 +44,7 @@ class RemedySheet : public QWidget
 public:
     // `page` is 0 for the full sheet, 1 to 3 for the reduced ones.
     RemedySheet(int page, const PageContext& context, QWidget* parent);
+    ~RemedySheet() override;
 
     int page() const { return m_page; }
     bool isFull() const { return m_page == 0; }
@@ -73,6 +80,10 @@ public:
     // warning window when one is due.
     void returnFocus(QWidget* results, QWidget* chooser, sheet::WarningState& warnings,
                      bool& pending);
+
+    // The remedy page's deferred step for remedy i, selected in its list: the
+    // warning label, and the warning window when one is due.
+    void settleWarning(int i);
 
     void setWarning(const QString& text);
     void clearBody();
@@ -130,53 +141,30 @@ signals:
 protected:
     // A right-click or the menu key on a label or a panel of the sheet.
     void contextMenuEvent(QContextMenuEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct TermUnder
-    {
-        int entry = -1;
-        QRect rect; // where it stands in the body's viewport
-    };
-    TermUnder termAt(const QPoint& point) const;
-    void buildActions();
+    void addBody();
+    void addTimer();
+    void addActions();
     void setShown(int i);
     // The context menu: the body's own actions first when it is the body's,
     // then the definition of the term under the pointer, then the sheet's.
     void popUpMenu(QMenu* menu, const QPoint& globalPos, int termEntry);
     void onBodyMenu(const QPoint& pos);
-    QString proposedPdfPath() const;
-    // The deferred step's last part: the window when one is due and warnings
-    // are not silenced; the flag is cleared in every case.
-    static void openPendingWarning(sheet::WarningState& warnings, bool& pending, QWidget* parent);
     void layOutAndArm(const QString& text);
-    ui::Label* caption(const char* name, const QString& text, const QRect& twips, double points,
-                       const QString& hint = {});
-    ui::Label* valueLabel(const QString& name, const QString& what, const QRect& twips,
-                          double points, bool bold, const QColor& text, const QColor& background);
-    QRect place(const QRect& twips) const;
+    // The remedy shown, given out on paper.
+    PaperActions paper() const;
 
     bool m_keyboardPick = false; // the remedy shown was picked from the keyboard
     int m_page;
     PageContext m_context;
     int m_shown = -1;
-    ui::Label* m_name = nullptr;
-    ui::Label* m_frenchName = nullptr;  // full sheet only
-    ui::Label* m_origin = nullptr;      // full sheet only
-    ui::Label* m_specialties = nullptr; // full sheet only
-    ui::Label* m_rating = nullptr;
-    ui::Label* m_dilution = nullptr;
-    ui::Label* m_listClass = nullptr;
-    ui::Label* m_warning = nullptr;
+    std::unique_ptr<SheetFields> m_fields;
     ui::RichTextBox* m_body = nullptr;
+    BodyTerms* m_terms = nullptr;
     QTimer* m_timer = nullptr;
-    QList<ui::Label*> m_captions;
-    QAction* m_print = nullptr;
-    QAction* m_preview = nullptr;
-    QAction* m_savePdf = nullptr;
-    QAction* m_copy = nullptr;
-    QList<QAction*> m_addedActions; // others', at the end of the context menu
-    QString m_menuWords;
+    std::unique_ptr<SheetMenu> m_menu;
+    QString m_menuWords; // the selection or the word the menu was opened on
 };
 
 } // namespace sheet

@@ -1,5 +1,7 @@
 #include "warningwindow.h"
 
+#include "warningflow.h"
+
 #include "ui/focusholder.h"
 #include "ui/fonts.h"
 #include "ui/label.h"
@@ -100,7 +102,7 @@ WarningWindow::WarningWindow(WarningState& state, QWidget* parent) : QDialog(par
     silence->setGeometry(ui::twipsRect(660, 1230, 405, 255));
     silence->setAccessibleName(QStringLiteral("Ne plus afficher les messages d'avertissement"));
     silence->hide();
-    connect(silence, &QCheckBox::clicked, this, [this] { m_state.silenced = true; });
+    connect(silence, &QCheckBox::clicked, this, [this] { WarningFlow(m_state).silence(); });
 
     auto* silenceCaption = new ui::Label(this, QStringLiteral("LblOpt"));
     silenceCaption->setGeometry(ui::twipsRect(60, 1500, 1485, 705));

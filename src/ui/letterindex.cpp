@@ -4,14 +4,13 @@
 #include "palette.h"
 #include "twips.h"
 
+#include <utility>
+
 namespace ui {
 
-LetterIndex::LetterIndex(const Look& look, const QString& emptyLetters, QWidget* parent)
-    : QWidget(parent)
+LetterIndex::LetterIndex(const Look& look, QWidget* parent) : QWidget(parent), m_text(look.text)
 {
     setObjectName(QStringLiteral("LetterIndex"));
-    for (QChar c : emptyLetters)
-        m_empty.insert(c);
     constexpr int PerRow = LetterCount / 2;
     const QRect area = twipsRect(QRect(look.left, look.top, look.pitch * (PerRow - 1) + look.size,
                                        look.rowStep + look.size));
@@ -26,13 +25,25 @@ LetterIndex::LetterIndex(const Look& look, const QString& emptyLetters, QWidget*
         l->setGeometry(twipsRect(twips).translated(-area.topLeft()));
         l->setFont(designFont(Face::Verdana, look.points));
         l->setBackgroundColour(look.background);
-        l->setTextColour(isEmpty(letter) ? colour::Grey : look.text);
+        l->setTextColour(look.text);
         l->setAlignment(Qt::AlignCenter);
         l->setWordWrap(false);
         l->setCaption(QString(letter));
         l->setCursor(Qt::PointingHandCursor);
         connect(l, &Label::clicked, this, [this, letter] { emit letterClicked(letter); });
         m_letters[k] = l;
+    }
+}
+
+void LetterIndex::setEmptyLetters(const QString& letters)
+{
+    const QSet<QChar> before = std::exchange(m_empty, QSet<QChar>(letters.begin(), letters.end()));
+    for (Label* l : m_letters) {
+        const QChar c = l->caption().front();
+        if (isEmpty(c))
+            l->setTextColour(colour::Grey);
+        else if (before.contains(c))
+            l->setTextColour(m_text);
     }
 }
 

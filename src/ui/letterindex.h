@@ -34,7 +34,12 @@ public:
         QColor text; // every letter's colour but the empty ones', until a choice
     };
 
-    LetterIndex(const Look& look, const QString& emptyLetters, QWidget* parent);
+    // No letter is empty until setEmptyLetters() says which are.
+    LetterIndex(const Look& look, QWidget* parent);
+
+    // The letters under which nothing stands, once the data is read: they turn
+    // grey, and a letter no longer empty takes the look's colour again.
+    void setEmptyLetters(const QString& letters);
 
     // Gives the letters the look of a choice of `letter`: every letter black
     // and plain, the empty ones grey, the chosen one marked unless it is empty.
@@ -50,6 +55,7 @@ signals:
 private:
     std::array<Label*, LetterCount> m_letters{};
     QSet<QChar> m_empty;
+    QColor m_text;
 };
 
 } // namespace ui

@@ -50,6 +50,16 @@ private slots:
         QCOMPARE(total, words.size() - 1);
     }
 
+    // The letters without words follow the list: a word under J makes J a
+    // letter to choose; an accented initial fills its plain letter only.
+    void emptyLettersComeFromTheWords()
+    {
+        const QStringList list = {u"abcès"_s, u"été"_s,    u"jambe"_s,
+                                  u"œil"_s,   u"à-coup"_s, QString(3, QChar(0))};
+        QCOMPARE(emptyLetters(list), u"BCDFGHIKLMNPQRSTUVWXYZ"_s);
+        QCOMPARE(emptyLetters({}), u"ABCDEFGHIJKLMNOPQRSTUVWXYZ"_s);
+    }
+
     void onlyTheTwoAccentedInitialsCount()
     {
         const QStringList list = {u"abcès"_s, u"à-coup"_s, u"èbe"_s,   u"Eau"_s,

@@ -46,6 +46,17 @@ private slots:
         QCOMPARE(termsUnderLetter(*t, u's'), QStringList{u"sans séparateur"_s});
     }
 
+    // A term added under J makes J a letter to choose; capitals and other
+    // accented initials fill no letter.
+    void emptyLettersComeFromTheTerms()
+    {
+        const auto withJ = std::make_unique<GlossaryTable>();
+        refdata::parseGlossary(u"jambe§J.\r\nzona§Z.\r\nÉtat§Capital.\r\nèbe§E.\r\n\0\0\0"_s,
+                               *withJ);
+        QCOMPARE(emptyLetters(*withJ), u"ABCDEFGHIKLMNOPQRSTUVWXY"_s);
+        QCOMPARE(emptyLetters(*t), u"ACDFGHIJKLMNPQRTUVWXYZ"_s);
+    }
+
     void aTermMatchesOnlyItselfAndItsFirstEntry()
     {
         QCOMPARE(entryOfTerm(*t, u"bulle"_s), 7);
