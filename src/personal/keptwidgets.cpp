@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <utility>
+
 namespace personal {
 
 RemedyMenu::RemedyMenu(const QString& title, const QString& emptyText, QWidget* parent)

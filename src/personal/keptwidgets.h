@@ -6,21 +6,24 @@
 
 namespace personal {
 
-// A menu of remedies by name, latest or first added at the top: a click or
-// Enter on one asks for it to be shown. Empty, it says so.
+// A menu of remedies by name, below the actions it is given first: a click or
+// Enter on one asks for it to be shown. Without remedies, it says so.
 class RemedyMenu : public QMenu
 {
     Q_OBJECT
 
 public:
     RemedyMenu(const QString& title, const QString& emptyText, QWidget* parent);
+    // Puts `names` in the place of the remedies listed before.
     void setRemedies(const QStringList& names);
+    QStringList remedies() const;
 
 signals:
     void remedyChosen(const QString& name);
 
 private:
     QString m_emptyText;
+    QList<QAction*> m_listed;
 };
 
 // How the reader is told and asked things about what they keep. Tests put
