@@ -4,19 +4,23 @@
 #include "browse/keywordpage.h"
 #include "browse/specialtypage.h"
 #include "glossary/indexwindow.h"
+#include "personal/keeper.h"
 #include "remedypage.h"
 #include "sheet/remedysheet.h"
 #include "shellcore.h"
 #include "ui/focusholder.h"
 #include "ui/fonts.h"
 #include "ui/label.h"
+#include "ui/listbox.h"
 #include "ui/palette.h"
 #include "ui/twips.h"
 #include "wordsearch/wordsearchpage.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -126,6 +130,8 @@ MainWindow::MainWindow(const ProgramValues& values, QWidget* parent)
         m_pages[k]->setEnabled(false);
     }
 
+    buildMenuBar();
+
     m_startupTimer = new QTimer(this);
     m_startupTimer->setObjectName(QStringLiteral("TimDeb"));
     m_startupTimer->setSingleShot(true);
@@ -231,13 +237,118 @@ void MainWindow::startupStep()
     m_keywordPage->addWords(std::exchange(m_unlistedWords, {}));
 
     for (QWidget* page : m_pages)
-        page->move(ui::px(60 + 2), ui::px(660 + 2));
+        page->move(ui::px(60 + 2), ui::px(660 + 2) + m_strip);
     for (RemedySheet* s : findChildren<RemedySheet*>())
         s->prepare();
 
     show();
     activateWindow();
     m_remedyPage->findChild<QWidget*>(QString::fromLatin1(FocusOf[0]))->setFocus();
+    m_started = true;
+    // What could not be read of the reader's files, told once the window shows.
+    QTimer::singleShot(0, m_keeper, &personal::Keeper::tellProblems);
+}
+
+void MainWindow::buildMenuBar()
+{
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setObjectName(QStringLiteral("MenuPrincipal"));
+    // The button that shows the menus a narrow bar cannot hold.
+    if (auto* more = m_menuBar->findChild<QWidget*>(QStringLiteral("qt_menubar_ext_button")))
+        more->setAccessibleName(QStringLiteral("Autres menus"));
+    addKeepingMenus();
+    m_strip = m_menuBar->sizeHint().height();
+    m_menuBar->setGeometry(0, 0, ClientWidth, m_strip);
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != m_menuBar)
+            child->move(child->pos() + QPoint(0, m_strip));
+    }
+    setFixedSize(ClientWidth, ClientHeight + m_strip);
+}
+
+void MainWindow::addKeepingMenus()
+{
+    m_keeper = new personal::Keeper(
+        m_values.keptFolder.isEmpty() ? personal::Store::defaultFolder() : m_values.keptFolder,
+        m_values.keptReadOnly ? personal::Access::ReadOnly : personal::Access::ReadWrite, this);
+    m_keeper->setCurrent([this]() -> personal::Trail::Stop {
+        for (RemedySheet* s : findChildren<RemedySheet*>()) {
+            if (s->page() == m_currentPage && s->shownRemedy() >= 0)
+                return {m_currentPage, m_table->latinName[s->shownRemedy()]};
+        }
+        return {m_currentPage, QString()};
+    });
+    m_keeper->addMenus(m_menuBar);
+    connect(m_keeper, &personal::Keeper::showRequested, this, &MainWindow::showRemedyOn);
+    connect(m_keeper, &personal::Keeper::textSizeChanged, this, &MainWindow::textSizeChanged);
+    const auto noteOf = [this](int i) { return m_keeper->store().note(m_table->latinName[i]); };
+    for (RemedySheet* s : findChildren<RemedySheet*>()) {
+        connect(s, &RemedySheet::remedyShown, this, [this, s, noteOf](int i) {
+            recordShowing(s->page(), m_table->latinName[i]);
+            s->setNote(noteOf(i));
+        });
+        connect(s, &RemedySheet::menuOpening, this, [this, s](QMenu* menu) {
+            if (s->shownRemedy() >= 0)
+                m_keeper->addSheetActions(menu, m_table->latinName[s->shownRemedy()]);
+        });
+        connect(s, &RemedySheet::noteClicked, this, [this, s] {
+            if (s->shownRemedy() >= 0)
+                m_keeper->editNote(m_table->latinName[s->shownRemedy()]);
+        });
+        s->setNoteForPaper(
+            [this, noteOf](int i) { return m_keeper->noteGoesOnPaper() ? noteOf(i) : QString(); });
+        connect(m_keeper, &personal::Keeper::noteChanged, s, [s, noteOf] {
+            if (s->shownRemedy() >= 0)
+                s->setNote(noteOf(s->shownRemedy()));
+        });
+        connect(m_keeper, &personal::Keeper::textSizeChanged, s, &RemedySheet::setTextSize);
+    }
+    m_keeper->load();
+}
+
+int MainWindow::textSize() const
+{
+    return m_keeper->store().textSize();
+}
+
+void MainWindow::recordShowing(int place, const QString& remedy)
+{
+    m_keeper->recordShowing(place, remedy, m_started);
+}
+
+void MainWindow::showRemedyOn(int k, const QString& remedy)
+{
+    if (k == SearchWindowPlace) {
+        emit searchWindowShowingRequested(remedy);
+        return;
+    }
+    if (k < 0 || k >= PageCount - 1 || m_table->indexOf(remedy) < 0)
+        return;
+    if (k != m_currentPage)
+        showPage(k);
+    // Chosen in the page's list when it holds the remedy, as a click does;
+    // otherwise shown on the sheet as a pick from that list, warnings alike.
+    static const char* const Lists[] = {"LstNom", "LstRech", "LstResult", "LstRecher"};
+    auto* list = m_pages[k]->findChild<ui::ListBox*>(QString::fromLatin1(Lists[k]));
+    const int row = list ? int(list->entries().indexOf(remedy)) : -1;
+    if (row >= 0) {
+        if (list->selectedIndex() == row)
+            emit list->clicked(row);
+        else
+            list->setCurrentRow(row);
+        return;
+    }
+    for (RemedySheet* s : m_pages[k]->findChildren<RemedySheet*>()) {
+        list->clearSelection();
+        s->showPicked(*m_table, remedy, m_warnings,
+                      k == 2 ? m_warnings.pendingSpecialtyPage : m_warnings.pendingWordPages);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    m_keeper->saveNow();
+    QWidget::closeEvent(event);
 }
 
 void MainWindow::showPage(int k)

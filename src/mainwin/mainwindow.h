@@ -11,6 +11,7 @@
 #include <memory>
 
 class QLineEdit;
+class QMenuBar;
 class QTimer;
 namespace ui {
 class Label;
@@ -21,6 +22,9 @@ class SpecialtyPage;
 } // namespace browse
 namespace wordsearch {
 class WordSearchPage;
+}
+namespace personal {
+class Keeper;
 }
 
 namespace mainwin {
@@ -34,6 +38,10 @@ struct ProgramValues
     QString startFolder; // ends with the path separator
     QString versionText;
     QString webPageAddress;
+    // Where what the reader keeps lives; empty: the user's application-data folder.
+    QString keptFolder;
+    // A copy started while another may run reads what the reader keeps, never writes it.
+    bool keptReadOnly = false;
 };
 
 // FrmHomeo, the main window: five pages behind a row of selectors, and the
@@ -67,7 +75,36 @@ public:
     WarningState& warnings() { return m_warnings; }
     const ProgramValues& values() const { return m_values; }
 
+    // What the reader keeps: history, favourites, notes, text size.
+    personal::Keeper& keeper() const { return *m_keeper; }
+    // Where a showing took place that is no page's: the search window.
+    static constexpr int SearchWindowPlace = PageCount;
+    // Shows `remedy` on page k as a choice in its list does, warnings and all.
+    void showRemedyOn(int k, const QString& remedy);
+    // The sheets' text size, in percent of the designed one.
+    int textSize() const;
+
+public slots:
+    // A remedy shown somewhere (page k, or SearchWindowPlace) goes into the
+    // history. The pages' sheets call it on their own; the search window
+    // calls it for its showings.
+    void recordShowing(int place, const QString& remedy);
+
+signals:
+    // The reader changed the text size; windows with texts of their own follow.
+    void textSizeChanged(int percent);
+    // Back or forward came to a showing of the search window.
+    void searchWindowShowingRequested(const QString& remedy);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    // The strip above the pages that holds the menus; the pages move down
+    // with it and keep their layout.
+    void buildMenuBar();
+    // The reader's menus and what the sheets add for them.
+    void addKeepingMenus();
     void buildSelectors();
     void orderTabs();
     void onIndexClicked();
@@ -97,6 +134,10 @@ private:
     QWidget* m_indexButton = nullptr; // CmdIndex
     QWidget* m_quitButton = nullptr;  // CmdQuitter
     QTimer* m_startupTimer = nullptr; // TimDeb
+    QMenuBar* m_menuBar = nullptr;
+    int m_strip = 0; // the menu bar's height, above the design
+    personal::Keeper* m_keeper = nullptr;
+    bool m_started = false; // the start-up step has shown the window
 };
 
 } // namespace mainwin

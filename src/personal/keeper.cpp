@@ -35,6 +35,9 @@ Keeper::Keeper(const QString& folder, Access access, QWidget* window)
     m_favourite = action(this, "ActFavori", QStringLiteral("Ajouter aux favoris"),
                          {QKeySequence(Qt::CTRL | Qt::Key_D)});
     m_note = action(this, "ActNote", NoteEditor::menuText(QString()));
+    m_notePaper = action(this, "ActNoteSurPapier",
+                         QStringLiteral("Inclure ma note à l'impression, au PDF et à la copie"));
+    m_notePaper->setCheckable(true);
     connect(m_back, &QAction::triggered, this, &Keeper::goBack);
     connect(m_forward, &QAction::triggered, this, &Keeper::goForward);
     connect(m_favourite, &QAction::triggered, this, [this] { toggleFavourite(currentRemedy()); });
@@ -92,6 +95,7 @@ void Keeper::addMenus(QMenuBar* bar)
                                  QStringLiteral("Aucune note pour l'instant"), bar);
     m_notesMenu->setObjectName(QStringLiteral("MnuNotes"));
     m_notesMenu->addAction(m_note);
+    m_notesMenu->addAction(m_notePaper);
     QAction* exportAction =
         action(this, "ActExporter", QStringLiteral("Exporter mes notes et favoris…"));
     QAction* importAction = action(this, "ActImporter", QStringLiteral("Importer…"));
@@ -148,6 +152,13 @@ void Keeper::addSheetActions(QMenu* menu, const QString& remedy)
     QAction* note =
         menu->addAction(NoteEditor::menuText(remedy), this, [this, remedy] { editNote(remedy); });
     note->setObjectName(QStringLiteral("ActNote"));
+    if (m_store.hasNote(remedy))
+        menu->addAction(m_notePaper);
+}
+
+bool Keeper::noteGoesOnPaper() const
+{
+    return m_notePaper->isChecked();
 }
 
 QString Keeper::favouriteText(const QString& remedy) const

@@ -50,6 +50,10 @@ public:
     // its note.
     void addSheetActions(QMenu* menu, const QString& remedy);
 
+    // Whether the paper, the PDF and the copy of a sheet carry the reader's
+    // note: a tick of the menus, off at each start.
+    bool noteGoesOnPaper() const;
+
     QAction* backAction() const { return m_back; }
     QAction* forwardAction() const { return m_forward; }
 
@@ -98,6 +102,7 @@ private:
     QAction* m_favourite = nullptr;
     QAction* m_note = nullptr;
     QAction* m_sizeShown = nullptr;
+    QAction* m_notePaper = nullptr;
     RemedyMenu* m_recentMenu = nullptr;
     RemedyMenu* m_favouritesMenu = nullptr;
     RemedyMenu* m_notesMenu = nullptr;

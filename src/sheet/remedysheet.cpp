@@ -130,12 +130,15 @@ RemedySheet::RemedySheet(int page, const PageContext& context, QWidget* parent)
     caption("CaptionListe", QStringLiteral(" Liste:"), QRect(12900, captionTop, 795, 225), 9.75,
             QStringLiteral("Classification"));
     const QColor windowText = palette().color(QPalette::WindowText);
-    m_rating = valueLabel(suffixed("LblDNot", page), QStringLiteral("Recommandation"), QRect(11340, valueTop, 795, 330), 14.25, true,
-                          Red, full ? Orange : Panel);
-    m_dilution = valueLabel(suffixed("LblDDil", page), QStringLiteral("Première dilution"), QRect(12120, valueTop, 795, 330), 14.25,
-                            false, windowText, full ? QColor(0xFF, 0xFF, 0x80) : Panel);
-    m_listClass = valueLabel(suffixed("LblDLis", page), QStringLiteral("Classification"), QRect(12900, valueTop, 795, 330), 14.25,
-                             false, Blue, full ? QColor(0x80, 0xFF, 0x80) : Panel);
+    m_rating =
+        valueLabel(suffixed("LblDNot", page), QStringLiteral("Recommandation"),
+                   QRect(11340, valueTop, 795, 330), 14.25, true, Red, full ? Orange : Panel);
+    m_dilution = valueLabel(suffixed("LblDDil", page), QStringLiteral("Première dilution"),
+                            QRect(12120, valueTop, 795, 330), 14.25, false, windowText,
+                            full ? QColor(0xFF, 0xFF, 0x80) : Panel);
+    m_listClass = valueLabel(suffixed("LblDLis", page), QStringLiteral("Classification"),
+                             QRect(12900, valueTop, 795, 330), 14.25, false, Blue,
+                             full ? QColor(0x80, 0xFF, 0x80) : Panel);
     m_rating->setToolTip(QStringLiteral("Recommandation"));
     m_dilution->setToolTip(QStringLiteral("Première dilution"));
     m_listClass->setToolTip(QStringLiteral("Classification"));
@@ -153,12 +156,14 @@ RemedySheet::RemedySheet(int page, const PageContext& context, QWidget* parent)
                 QRect(5280, 1380, 2535, 315), 11.25);
         caption("CaptionBranche", QStringLiteral("Branche médicale:"), QRect(5280, 2100, 2535, 315),
                 11.25);
-        m_frenchName = valueLabel(QStringLiteral("LblDFra"), QStringLiteral("Nom français"), QRect(5340, 960, 4275, 390), 14.25,
-                                  false, QColor(0x00, 0x80, 0x00), Panel);
-        m_origin = valueLabel(QStringLiteral("LblDCom"), QStringLiteral("Origine, composition"), QRect(5340, 1680, 5955, 390), 14.25, false,
-                              QColor(0x80, 0x80, 0xFF), Panel);
-        m_specialties = valueLabel(QStringLiteral("LblDBra"), QStringLiteral("Branche médicale"), QRect(5340, 2400, 8355, 1125), 14.25,
-                                   false, DarkRed, Panel);
+        m_frenchName =
+            valueLabel(QStringLiteral("LblDFra"), QStringLiteral("Nom français"),
+                       QRect(5340, 960, 4275, 390), 14.25, false, QColor(0x00, 0x80, 0x00), Panel);
+        m_origin =
+            valueLabel(QStringLiteral("LblDCom"), QStringLiteral("Origine, composition"),
+                       QRect(5340, 1680, 5955, 390), 14.25, false, QColor(0x80, 0x80, 0xFF), Panel);
+        m_specialties = valueLabel(QStringLiteral("LblDBra"), QStringLiteral("Branche médicale"),
+                                   QRect(5340, 2400, 8355, 1125), 14.25, false, DarkRed, Panel);
         m_frenchName->setWordWrap(false);
         m_origin->setWordWrap(false);
     }
@@ -172,8 +177,26 @@ RemedySheet::RemedySheet(int page, const PageContext& context, QWidget* parent)
     connect(m_body, &QWidget::customContextMenuRequested, this, &RemedySheet::onBodyMenu);
     m_body->viewport()->installEventFilter(this);
 
-    m_warning = valueLabel(QStringLiteral("LblDMe%1").arg(page + 1), QStringLiteral("Avertissement"), QRect(5220, 9090, 8535, 645),
-                           12, false, Orange, Panel);
+    // The mark of the reader's note, in the body's lower right corner, left of
+    // its scroll bar; the body's text keeps clear of it while it shows.
+    m_noteMark = new ui::Label(this, suffixed("LblNote", page));
+    m_noteMark->setGeometry(place(QRect(12180, 8760, 1215, 300)));
+    m_noteMark->setFont(ui::designFont(ui::Face::Tahoma, 9, true));
+    m_noteMark->setCaption(QStringLiteral("✎ Ma note"));
+    m_noteMark->setAlignment(Qt::AlignCenter);
+    m_noteMark->setWordWrap(false);
+    m_noteMark->setTextColour(DarkRed);
+    m_noteMark->setBackgroundColour(QColor(0xFF, 0xFF, 0xC0));
+    m_noteMark->setBordered(true);
+    m_noteMark->setCursor(Qt::PointingHandCursor);
+    m_noteMark->setKeyboardClickable(QAccessible::Button);
+    m_noteMark->setAccessibleName(QStringLiteral("Ma note"));
+    m_noteMark->hide();
+    connect(m_noteMark, &ui::Label::clicked, this, &RemedySheet::noteClicked);
+
+    m_warning =
+        valueLabel(QStringLiteral("LblDMe%1").arg(page + 1), QStringLiteral("Avertissement"),
+                   QRect(5220, 9090, 8535, 645), 12, false, Orange, Panel);
     m_warning->setAlignment(Qt::AlignCenter);
     m_warning->exposeValue(QStringLiteral("Avertissement"), true);
 
@@ -218,6 +241,34 @@ void RemedySheet::setShown(int i)
     m_shown = i;
     for (QAction* a : {m_print, m_preview, m_savePdf, m_copy})
         a->setEnabled(i >= 0);
+    if (i >= 0)
+        emit remedyShown(i);
+    else
+        setNote(QString());
+}
+
+void RemedySheet::setTextSize(int percent)
+{
+    m_body->setFont(ui::designFont(ui::Face::Tahoma, 14.25 * percent / 100.0));
+}
+
+void RemedySheet::setNote(const QString& text)
+{
+    const bool has = !text.isEmpty() && m_shown >= 0;
+    m_noteMark->setVisible(has);
+    m_noteMark->raise();
+    m_body->keepClearAtBottom(has ? m_noteMark->height() : 0);
+    m_noteMark->setToolTip(
+        has ? QStringLiteral("<table width=\"420\"><tr><td><b>Ma note</b> "
+                             "(cliquer pour la modifier)<br>%1</td></tr></table>")
+                  .arg(text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")))
+            : QString());
+    m_noteMark->setAccessibleDescription(text);
+}
+
+QString RemedySheet::noteForPaper() const
+{
+    return m_noteForPaper && m_shown >= 0 ? m_noteForPaper(m_shown) : QString();
 }
 
 QRect RemedySheet::place(const QRect& twips) const
@@ -491,6 +542,7 @@ void RemedySheet::popUpMenu(QMenu* menu, const QPoint& globalPos, int termEntry)
         menu->insertSeparator(first);
     }
     menu->addActions({m_print, m_preview, m_savePdf, m_copy});
+    emit menuOpening(menu);
     // Not modal: the menu closes on its own, and nothing waits for it.
     menu->popup(globalPos);
 }
@@ -519,7 +571,8 @@ void RemedySheet::print()
     dialog.setWindowTitle(QStringLiteral("Imprimer la fiche"));
     if (runDialog(dialog) != QDialog::Accepted)
         return;
-    const std::unique_ptr<QTextDocument> document = paperSheet(*m_context.table, m_shown);
+    const std::unique_ptr<QTextDocument> document =
+        paperSheet(*m_context.table, m_shown, noteForPaper());
     if (!printSheet(*document, printer, {m_context.version, QDate::currentDate()})) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Vitralis"),
                         QStringLiteral("La fiche n'a pas pu être imprimée."), QMessageBox::Ok,
@@ -533,13 +586,14 @@ void RemedySheet::preview()
     if (m_shown < 0)
         return;
     const int shown = m_shown;
+    const QString note = noteForPaper();
     QPrinter printer(QPrinter::HighResolution);
     setUpPrinter(printer, m_context.table->latinName[shown]);
     QPrintPreviewDialog dialog(&printer, window());
     dialog.setObjectName(QStringLiteral("ApercuFiche"));
     dialog.setWindowTitle(QStringLiteral("Aperçu avant impression"));
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, shown](QPrinter* p) {
-        const std::unique_ptr<QTextDocument> document = paperSheet(*m_context.table, shown);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, shown, note](QPrinter* p) {
+        const std::unique_ptr<QTextDocument> document = paperSheet(*m_context.table, shown, note);
         printSheet(*document, *p, {m_context.version, QDate::currentDate()});
     });
     runDialog(dialog);
@@ -561,7 +615,8 @@ void RemedySheet::saveAsPdf()
     if (runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
-    const std::unique_ptr<QTextDocument> document = paperSheet(*m_context.table, shown);
+    const std::unique_ptr<QTextDocument> document =
+        paperSheet(*m_context.table, shown, noteForPaper());
     const QString why = writePdf(*document, path, m_context.table->latinName[shown],
                                  {m_context.version, QDate::currentDate()});
     if (why.isEmpty())
@@ -579,7 +634,8 @@ void RemedySheet::copySheet()
     if (m_shown < 0)
         return;
     QGuiApplication::clipboard()->setMimeData(
-        sheetMimeData(*m_context.table, m_shown, {m_context.version, QDate::currentDate()})
+        sheetMimeData(*m_context.table, m_shown, {m_context.version, QDate::currentDate()},
+                      noteForPaper())
             .release());
 }
 

@@ -97,6 +97,17 @@ public:
     // body's viewport), as its tooltip shows it, or an empty string.
     QString definitionAt(const QPoint& point) const;
 
+    // The text size of the body, in percent of the designed one; the controls
+    // keep their size and place, and the body wraps and scrolls.
+    void setTextSize(int percent);
+    // The reader's note on the remedy shown, or empty: a mark on the sheet
+    // says there is one and shows it when the pointer rests on it.
+    void setNote(const QString& text);
+    // What the paper, the PDF and the copy add of the reader's note on remedy
+    // i (empty: nothing); the window decides.
+    using NoteForPaper = std::function<QString(int i)>;
+    void setNoteForPaper(NoteForPaper note) { m_noteForPaper = std::move(note); }
+
     // What the sheet gives out, as its context menu and shortcuts do.
     void print();
     void preview();
@@ -114,6 +125,12 @@ signals:
     void deferredStep();
     // The context menu asked for the glossary's page of a term.
     void definitionRequested(const QString& term);
+    // Remedy i came onto the sheet (any showing, the window's first included).
+    void remedyShown(int i);
+    // The context menu is about to open: what the window adds goes at its end.
+    void menuOpening(QMenu* menu);
+    // The note's mark was clicked.
+    void noteClicked();
 
 protected:
     // A right-click or the menu key on a label or a panel of the sheet.
@@ -134,6 +151,7 @@ private:
     void popUpMenu(QMenu* menu, const QPoint& globalPos, int termEntry);
     void onBodyMenu(const QPoint& pos);
     QString proposedPdfPath() const;
+    QString noteForPaper() const;
     // The deferred step's last part: the window when one is due and warnings
     // are not silenced; the flag is cleared in every case.
     static void openPendingWarning(mainwin::WarningState& warnings, bool& pending, QWidget* parent);
@@ -163,6 +181,8 @@ private:
     QAction* m_preview = nullptr;
     QAction* m_savePdf = nullptr;
     QAction* m_copy = nullptr;
+    ui::Label* m_noteMark = nullptr;
+    NoteForPaper m_noteForPaper;
 };
 
 } // namespace sheet

@@ -11,6 +11,7 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -31,7 +32,11 @@ class TestStartup : public QObject
     QString lockPath() const { return dir.filePath(QStringLiteral("vitralis.lock")); }
 
 private slots:
-    void initTestCase() { ui::installFonts(); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true); // what the reader keeps, kept apart
+        ui::installFonts();
+    }
 
     void startFolderEndsWithOneSeparator()
     {

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <fcntl.h>
@@ -38,7 +39,11 @@ class TestStartupPosix : public QObject
     }
 
 private slots:
-    void initTestCase() { ui::installFonts(); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true); // what the reader keeps, kept apart
+        ui::installFonts();
+    }
 
     void aFolderClosedToUsStartsAnyway()
     {
