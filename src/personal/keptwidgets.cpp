@@ -16,12 +16,30 @@ RemedyMenu::RemedyMenu(const QString& title, const QString& emptyText, QWidget* 
 
 void RemedyMenu::setRemedies(const QStringList& names)
 {
-    clear();
-    if (names.isEmpty())
-        addAction(m_emptyText)->setEnabled(false);
-    for (const QString& name : names)
-        connect(addAction(name), &QAction::triggered, this,
+    for (QAction* action : std::exchange(m_listed, {})) {
+        removeAction(action);
+        delete action;
+    }
+    if (names.isEmpty()) {
+        m_listed << addAction(m_emptyText);
+        m_listed.last()->setEnabled(false);
+    }
+    for (const QString& name : names) {
+        m_listed << addAction(name);
+        m_listed.last()->setData(name);
+        connect(m_listed.last(), &QAction::triggered, this,
                 [this, name] { emit remedyChosen(name); });
+    }
+}
+
+QStringList RemedyMenu::remedies() const
+{
+    QStringList names;
+    for (const QAction* action : m_listed) {
+        if (action->data().isValid())
+            names << action->data().toString();
+    }
+    return names;
 }
 
 Dialogs& Dialogs::current()
