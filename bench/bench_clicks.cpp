@@ -17,11 +17,11 @@
 // offscreen otherwise or when QT_QPA_PLATFORM says so.
 #include "benchutil.h"
 #include "browse/browsecore.h"
+#include "keywordsearch/keywordsearchcore.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
 #include "startup/startup.h"
 #include "ui/fonts.h"
-#include "wordsearch/wordsearchcore.h"
 
 #include <QApplication>
 #include <QDir>
@@ -128,8 +128,7 @@ ProbeApp* probe()
     _exit(1);
 }
 
-template<class T>
-T* named(QWidget* root, const char* name)
+template <class T> T* named(QWidget* root, const char* name)
 {
     T* w = root->findChild<T*>(QString::fromLatin1(name));
     if (!w)
@@ -369,15 +368,14 @@ Scenario listScenario(QWidget* main, const Tables& t, const QString& title, int 
         }
         shown->insert(row, sh);
     }
-    QObject::connect(fList, &QListWidget::currentRowChanged, fw,
-                     [fResults, fBody, shown](int row) {
-                         const Shown sh = shown->value(row);
-                         if (fResults) {
-                             fResults->clear();
-                             fResults->addItems(sh.names);
-                         }
-                         fBody->setPlainText(sh.text);
-                     });
+    QObject::connect(fList, &QListWidget::currentRowChanged, fw, [fResults, fBody, shown](int row) {
+        const Shown sh = shown->value(row);
+        if (fResults) {
+            fResults->clear();
+            fResults->addItems(sh.names);
+        }
+        fBody->setPlainText(sh.text);
+    });
     QListWidgetItem* fTarget = fList->item(target);
     QListWidgetItem* fOther = fList->item(other);
     s.floor.prepare = [fList, fOther] { clickItem(fList, fOther); };
@@ -422,7 +420,7 @@ Scenario searchScenario(QWidget* main, const Tables& t, const QString& w1, const
     fButton->setFont(button->font());
     QListWidget* fResults = plainList(fw, results, main, false);
     QTextEdit* fBody = plainText(fw, body, main);
-    const QList<int> found = wordsearch::searchTwoWords(*t.remedies, w1, w2).found;
+    const QList<int> found = keywordsearch::searchTwoWords(*t.remedies, w1, w2).found;
     const QStringList names = t.remedies->names(found);
     const QString text = found.isEmpty() ? QString() : plain(t.remedies->indications[found[0]]);
     QObject::connect(fButton, &QPushButton::clicked, fw, [fResults, fBody, names, text] {
@@ -457,7 +455,8 @@ void run(Scenario& s, QWidget* main, int rounds, int warmUp)
     QWidget* fw = s.floorWindow.get();
     const QRect screen = main->screen() ? main->screen()->geometry() : QRect(0, 0, 1920, 1080);
     fw->move(screen.x(), screen.y());
-    main->move(screen.x() + std::max(0, screen.width() - main->frameGeometry().width()), screen.y());
+    main->move(screen.x() + std::max(0, screen.width() - main->frameGeometry().width()),
+               screen.y());
     fw->show();
     settle(200);
 
@@ -498,7 +497,8 @@ void run(Scenario& s, QWidget* main, int rounds, int warmUp)
 
     std::printf("\n%s (%s), %d rounds\n", qPrintable(s.title),
                 qPrintable(QGuiApplication::platformName()), rounds);
-    std::printf("  per round, click to the end of the text's repaint (Vitralis / floor = ratio):\n ");
+    std::printf(
+        "  per round, click to the end of the text's repaint (Vitralis / floor = ratio):\n ");
     for (size_t i = 0; i < perRound.size(); ++i)
         std::printf(" %.2f/%.2f=%.2f", perRound[i].first, perRound[i].second,
                     perRound[i].first / perRound[i].second);
@@ -580,10 +580,10 @@ int main(int argc, char** argv)
         0, "LstNom", nullptr, "Rtb1Text", "TimText1", longest,
         quietNeighbour(*t.remedies, longest, names->count()), {}));
     const int nerf = rowOf(words, u"nerf"_s);
-    scenarios.push_back(listScenario(
-        main, t, u"Symptômes: click on the word \"nerf\""_s, 1, "LstMC", "LstRech", "Rtb2Text",
-        "TimText2", nerf, nerf - 1,
-        [&t](const QString& w) { return browse::remediesWithWord(*t.remedies, w); }));
+    scenarios.push_back(
+        listScenario(main, t, u"Symptômes: click on the word \"nerf\""_s, 1, "LstMC", "LstRech",
+                     "Rtb2Text", "TimText2", nerf, nerf - 1,
+                     [&t](const QString& w) { return browse::remediesWithWord(*t.remedies, w); }));
     const int nervous = rowOf(specialties, u"Système nerveux"_s);
     scenarios.push_back(listScenario(
         main, t, u"Spécialités: click on \"Système nerveux\""_s, 2, "LstBranche", "LstResult",

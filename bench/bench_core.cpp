@@ -6,10 +6,10 @@
 //   bench_core [--smoke] [Google Benchmark's options]
 #include "browse/browsecore.h"
 #include "glossary/termlookup.h"
-#include "mainwin/indications.h"
+#include "keywordsearch/keywordsearchcore.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
-#include "wordsearch/wordsearchcore.h"
+#include "sheet/indications.h"
 
 #include <benchmark/benchmark.h>
 
@@ -46,7 +46,7 @@ void layoutPlanLongest(benchmark::State& state)
 {
     const Tables& t = tables();
     for (auto _ : state)
-        benchmark::DoNotOptimize(mainwin::formatIndications(t.remedies->indications[t.longest]));
+        benchmark::DoNotOptimize(sheet::formatIndications(t.remedies->indications[t.longest]));
     state.SetLabel(t.remedies->latinName[t.longest].toStdString());
 }
 
@@ -68,14 +68,14 @@ void suggestionsOfA(benchmark::State& state)
 {
     const QString typed = u"a"_s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(wordsearch::suggestions(tables().words, typed));
+        benchmark::DoNotOptimize(keywordsearch::suggestions(tables().words, typed));
 }
 
 void twoWordSearchNerfPeau(benchmark::State& state)
 {
     const QString w1 = u"nerf"_s, w2 = u"peau"_s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(wordsearch::searchTwoWords(*tables().remedies, w1, w2));
+        benchmark::DoNotOptimize(keywordsearch::searchTwoWords(*tables().remedies, w1, w2));
 }
 
 void glossaryLookupBuilt(benchmark::State& state)

@@ -78,8 +78,7 @@ std::string privateRuntimeFolder()
     return {};
 }
 
-bool runOne(const Program& p, const std::string& platform, const std::string& runtime,
-            Sample& out)
+bool runOne(const Program& p, const std::string& platform, const std::string& runtime, Sample& out)
 {
     std::vector<std::string> env{"QT_QPA_PLATFORM=" + platform};
     // Vitralis keeps its single-instance lock in the runtime folder: a folder of
@@ -90,7 +89,8 @@ bool runOne(const Program& p, const std::string& platform, const std::string& ru
     if (!runtime.empty())
         emptyFolder(runtime);
     if (!run.ok || reportValue(run.report, "spawn_known") != 1) {
-        std::fprintf(stderr, "%s on %s did not report its first paint (rerun with BENCH_VERBOSE=1)\n",
+        std::fprintf(stderr,
+                     "%s on %s did not report its first paint (rerun with BENCH_VERBOSE=1)\n",
                      p.name, platform.c_str());
         return false;
     }
@@ -129,9 +129,9 @@ bool runPlatform(const std::string& platform, int rounds)
 
     std::printf("\nStart-up on %s: exec to the end of the first complete paint, %d rounds\n",
                 platform.c_str(), rounds);
-    std::printf("%5s %9s %9s %10s %10s %8s %8s %8s %8s %8s %8s %8s %8s %8s\n", "round",
-                "bare ms", "text ms", "vit. ms", "vit.-300", "/text", "/bare", "bare MiB",
-                "text MiB", "vit. MiB", "RSS/text", "text cpu", "vit. cpu", "cpu/text");
+    std::printf("%5s %9s %9s %10s %10s %8s %8s %8s %8s %8s %8s %8s %8s %8s\n", "round", "bare ms",
+                "text ms", "vit. ms", "vit.-300", "/text", "/bare", "bare MiB", "text MiB",
+                "vit. MiB", "RSS/text", "text cpu", "vit. cpu", "cpu/text");
     std::vector<double> bare, text, vit, vitLess, rText, rBare, rssBare, rssText, rssVit, rssRatio;
     std::vector<double> cpuText, cpuVit, cpuRatio, compared, comparedRatio, comparedRss,
         comparedCpu;

@@ -88,7 +88,8 @@ ChildRun runChild(const std::vector<std::string>& argv, const std::vector<std::s
     // the time between the reading and the exec is the fork alone.
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
-        if (std::strncmp(*e, "BENCH_REPORT_FD=", 16) != 0 && std::strncmp(*e, "BENCH_SPAWN_NS=", 15) != 0)
+        if (std::strncmp(*e, "BENCH_REPORT_FD=", 16) != 0 &&
+            std::strncmp(*e, "BENCH_SPAWN_NS=", 15) != 0)
             env.emplace_back(*e);
     }
     env.insert(env.end(), extraEnv.begin(), extraEnv.end());

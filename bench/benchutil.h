@@ -53,11 +53,11 @@ void offscreenWithoutDisplay();
 // A child process run to its end.
 struct ChildRun
 {
-    bool ok = false;        // exited with 0 and reported a line
-    std::string report;     // what it wrote on its report channel
-    long peakRssKiB = 0;    // its peak resident memory (ru_maxrss)
-    double cpuMs = 0;       // its processor time, user and system
-    int64_t spawnNs = 0;    // the monotonic time taken just before the fork
+    bool ok = false;     // exited with 0 and reported a line
+    std::string report;  // what it wrote on its report channel
+    long peakRssKiB = 0; // its peak resident memory (ru_maxrss)
+    double cpuMs = 0;    // its processor time, user and system
+    int64_t spawnNs = 0; // the monotonic time taken just before the fork
 };
 
 // Starts `argv` in `folder` with `extraEnv` added (each "NAME=value"), hands it

@@ -13,8 +13,8 @@ int main(int argc, char** argv)
     window.setWindowTitle(QStringLiteral("Vitralis"));
     window.setFixedSize(931, 703);
 #if BASELINE_TEXT
-    auto* label = new QLabel(QStringLiteral("Inventaire alphabétique des remèdes homéopathiques"),
-                             &window);
+    auto* label =
+        new QLabel(QStringLiteral("Inventaire alphabétique des remèdes homéopathiques"), &window);
     label->setGeometry(20, 20, 600, 40);
 #endif
     window.show();

@@ -1,7 +1,7 @@
 // libFuzzer target for the RTF reader: any bytes must be read to the end without a crash, a
 // hang, undefined behaviour or a leak, and the document must come out well formed.
 
-#include "ui/rtfreader.h"
+#include "documents/rtfreader.h"
 
 #include <QByteArray>
 #include <QGuiApplication>
@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     // The program has its fonts ready before it shows a document: so does the fuzzer, so that
     // the first input is not charged with starting the font machinery.
     QTextDocument doc;
-    ui::readRtf("{\\rtf1{\\fonttbl{\\f0 Tahoma;}{\\f1 Inconnue;}}\\f0 a {\\b\\i b} \\f1 c}", doc);
+    documents::readRtf("{\\rtf1{\\fonttbl{\\f0 Tahoma;}{\\f1 Inconnue;}}\\f0 a {\\b\\i b} \\f1 c}",
+                       doc);
     layOut(doc);
     return 0;
 }
@@ -49,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QByteArrayView bytes(data, static_cast<qsizetype>(size));
     QTextDocument doc;
-    const bool isRtf = ui::readRtf(bytes, doc);
+    const bool isRtf = documents::readRtf(bytes, doc);
     if (!isRtf && !doc.isEmpty())
         std::abort(); // what is not RTF leaves the document empty
     // No input yields more characters than the reader's bound on text, its chances to break

@@ -20,18 +20,8 @@ if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -eq 0 ]; then
 fi
 
 scripts/deps.sh
-packages=(clang libclang-rt-dev llvm)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+. scripts/lib/packages.sh
+need_packages clang libclang-rt-dev llvm
 
 build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -40,64 +30,6 @@ cmake --build "$build" -j "$(nproc)" --target rtf_fuzzer make_hostile
 
 mkdir -p "$build/corpus" "$build/findings" "$build/hostile"
 "$build/fuzz/make_hostile" "$build/hostile"
-# The words and marks of the format, so that the fuzzer need not guess them byte by byte.
-cat >"$build/rtf.dict" <<'EOF'
-"{\\rtf1"
-"{\\*"
-"\\'"
-"\\u"
-"\\uc"
-"\\bin"
-"\\par"
-"\\pard"
-"\\line"
-"\\tab"
-"\\plain"
-"\\b"
-"\\b0"
-"\\i"
-"\\ul"
-"\\ulnone"
-"\\strike"
-"\\fs"
-"\\f"
-"\\cf"
-"\\fonttbl"
-"\\colortbl"
-"\\red"
-"\\green"
-"\\blue"
-"\\deff"
-"\\ansi"
-"\\ansicpg"
-"\\mac"
-"\\pc"
-"\\qc"
-"\\qr"
-"\\qj"
-"\\li"
-"\\ri"
-"\\fi"
-"\\sb"
-"\\sa"
-"\\sl"
-"\\slmult"
-"\\li"
-"\\fs3276"
-"\\sb31680"
-"\\pict"
-"\\info"
-"\\stylesheet"
-"\\field"
-"\\fldinst"
-"\\fldrslt"
-"\\emdash"
-"\\bullet"
-"\\~"
-"\\{"
-"\\}"
-"\\\\"
-EOF
 
 # Fontconfig keeps its caches to the end of the process: not a leak of ours.
 echo "leak:libfontconfig.so" >"$build/lsan.supp"
@@ -107,7 +39,7 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/$build/lsan.supp}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 "$build/fuzz/rtf_fuzzer" "$build/corpus" fuzz/corpus documents "$build/hostile" \
-    -dict="$build/rtf.dict" \
+    -dict=fuzz/rtf.dict \
     -max_total_time="$seconds" \
     -max_len=1048576 \
     -timeout=1 \

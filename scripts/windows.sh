@@ -14,18 +14,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
-missing=()
-for p in g++-mingw-w64-x86-64-posix wine wine64 nsis icoutils xvfb xauth; do
-    installed "$p" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    $sudo apt-get update -qq
-    echo "Installing: ${missing[*]}"
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+. scripts/lib/packages.sh
+need_packages g++-mingw-w64-x86-64-posix wine wine64 nsis icoutils xvfb xauth
 
 VITRALIS_QT_WINDOWS=$(tools/build-qt-windows.sh)
 export VITRALIS_QT_WINDOWS
@@ -35,8 +25,10 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$(nproc)"
 
 # The deployment folder, then the two packages made from it.
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
-publisher=$(sed -n 's/^set(VITRALIS_PUBLISHER "\(.*\)")$/\1/p' share/windows/CMakeLists.txt)
+# The version and the publisher, as the build's configuration wrote them.
+. build-windows/package.env
+version=$VITRALIS_VERSION
+publisher=$VITRALIS_PUBLISHER
 name=vitralis-$version-win64
 out=build-windows/package
 rm -rf "$out"

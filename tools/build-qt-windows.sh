@@ -20,14 +20,8 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 say() { echo "build-qt-windows: $*" >&2; }
 
-installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
-need() {
-    local missing=()
-    for p in "$@"; do installed "$p" || missing+=("$p"); done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    $sudo apt-get update -qq >&2
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
-}
+. scripts/lib/packages.sh
+need() { need_packages "$@"; }
 
 need qt6-base-dev qt6-base-dev-tools
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)

@@ -8,11 +8,8 @@
 set -euo pipefail
 setup=$(realpath "$1")
 shots=${2:-}
-command -v xdotool >/dev/null || {
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends xdotool
-}
+. "$(dirname "$0")/../scripts/lib/packages.sh"
+need_packages xdotool
 
 export WINEPREFIX
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/vitralis-wine.XXXXXX")

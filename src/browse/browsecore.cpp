@@ -43,9 +43,9 @@ QString colouredTerm(const QString& word)
     return word == QLatin1String("os") ? QStringLiteral("osseu") : word;
 }
 
-mainwin::ColouringPlan colouringPlan(const QString& text, const QString& term, int limit)
+sheet::ColouringPlan colouringPlan(const QString& text, const QString& term, int limit)
 {
-    mainwin::ColouringPlan plan;
+    sheet::ColouringPlan plan;
     if (term.isEmpty())
         return plan;
     qsizetype a = 0;
@@ -53,7 +53,7 @@ mainwin::ColouringPlan colouringPlan(const QString& text, const QString& term, i
         const qsizetype found = text.indexOf(term, a + 1, Qt::CaseInsensitive);
         if (found < 0)
             break;
-        plan.red << mainwin::TextSpan{int(found), int(term.size())};
+        plan.red << sheet::TextSpan{int(found), int(term.size())};
         a = found;
     }
     if (!plan.red.isEmpty())

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mainwin/indications.h"
 #include "refdata/remedytable.h"
+#include "sheet/indications.h"
 
 #include <QList>
 #include <QString>
@@ -39,7 +39,7 @@ constexpr int MaxColoured = 10;
 // the previous find (the first at offset 1, so a match at the very start is
 // never taken), at most `limit` of them; the view follows the last. An empty
 // term has none.
-mainwin::ColouringPlan colouringPlan(const QString& text, const QString& term,
-                                     int limit = MaxColoured);
+sheet::ColouringPlan colouringPlan(const QString& text, const QString& term,
+                                   int limit = MaxColoured);
 
 } // namespace browse

@@ -1,9 +1,9 @@
 #include "specialtypage.h"
 
 #include "browsecore.h"
-#include "mainwin/shellcore.h"
 #include "sheet/remedysheet.h"
 #include "specialties.h"
+#include "ui/countline.h"
 #include "ui/fonts.h"
 #include "ui/resultspanel.h"
 #include "ui/twips.h"
@@ -22,9 +22,10 @@ SpecialtyPage::SpecialtyPage(const sheet::PageContext& context, QWidget* parent)
     m_specialties->setAccessibleName(QStringLiteral("Spécialités"));
     m_specialties->addEntries(specialtyEntries());
 
-    m_results = new ui::ResultsPanel({QStringLiteral("LstResult"), QStringLiteral("LblResult11"),
-                                      QStringLiteral("LblResult12"), QStringLiteral("Spécialité choisie")},
-                                     375, this);
+    m_results =
+        new ui::ResultsPanel({QStringLiteral("LstResult"), QStringLiteral("LblResult11"),
+                              QStringLiteral("LblResult12"), QStringLiteral("Spécialité choisie")},
+                             375, this);
 
     connect(m_specialties, &ui::ListBox::clicked, this, &SpecialtyPage::onSpecialtyClicked);
     connect(m_results->list(), &ui::ListBox::clicked, this, &SpecialtyPage::onRemedyClicked);
@@ -49,7 +50,7 @@ void SpecialtyPage::onSpecialtyClicked()
     const QList<int> found = remediesInSpecialty(*m_context.table, specialty);
     m_sheet->listFound(m_results->list(), *m_context.table, found);
     m_results->countLine()->setCaption(
-        mainwin::countLine(int(found.size()), QStringLiteral("dans la spécialité:")));
+        ui::countLine(int(found.size()), QStringLiteral("dans la spécialité:")));
     m_results->searched()->setCaption(specialty);
 }
 

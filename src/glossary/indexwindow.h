@@ -55,16 +55,16 @@ private:
     void placeOver(const QWidget* mainWindow);
 
     std::unique_ptr<refdata::GlossaryTable> m_table;
-    QWidget* m_infoPanel = nullptr;          // FraInfo
+    QWidget* m_infoPanel = nullptr;           // FraInfo
     ui::RichTextBox* m_information = nullptr; // Rtb1
-    ui::LetterIndex* m_letters = nullptr;    // Lab(1) to Lab(26)
-    ui::ListBox* m_terms = nullptr;          // LstMot
-    ui::Label* m_definition = nullptr;       // LblDef
-    QWidget* m_rule = nullptr;               // Lin1
-    QPushButton* m_viewButton = nullptr;     // CmdGlossaire
-    QPushButton* m_foc = nullptr;            // Foc
-    QPushButton* m_close = nullptr;          // CmdFermer
-    QWidget* m_glossaryView = nullptr;       // what FraInfo covers
+    ui::LetterIndex* m_letters = nullptr;     // Lab(1) to Lab(26)
+    ui::ListBox* m_terms = nullptr;           // LstMot
+    ui::Label* m_definition = nullptr;        // LblDef
+    QWidget* m_rule = nullptr;                // Lin1
+    QPushButton* m_viewButton = nullptr;      // CmdGlossaire
+    QPushButton* m_foc = nullptr;             // Foc
+    QPushButton* m_close = nullptr;           // CmdFermer
+    QWidget* m_glossaryView = nullptr;        // what FraInfo covers
 };
 
 } // namespace glossary

@@ -36,8 +36,9 @@ ui::Label* label(QWidget* parent, const QString& name, const QString& caption, c
 AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Pict(4)"));
-    auto* title = label(this, QStringLiteral("LblTitre"), QStringLiteral("Vitralis "),
-                  QRect(60, 150, 13815, 405), ui::designFont(ui::Face::Tahoma, 18, true), Orange);
+    auto* title =
+        label(this, QStringLiteral("LblTitre"), QStringLiteral("Vitralis "),
+              QRect(60, 150, 13815, 405), ui::designFont(ui::Face::Tahoma, 18, true), Orange);
     title->setAlignment(Qt::AlignCenter);
     auto* aboutOf =
         label(this, QStringLiteral("LblAproposDu"), QStringLiteral("A propos du"),
@@ -52,12 +53,12 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
     m_icon->hide();
 
     m_disclaimer = label(this, QStringLiteral("Lb(1)"), QString(), QRect(60, 750, 13815, 2445),
-                       ui::designFont(ui::Face::Tahoma, 14.25), DarkGrey);
+                         ui::designFont(ui::Face::Tahoma, 14.25), DarkGrey);
     m_disclaimer->setBackgroundColour(Panel);
     m_disclaimer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     m_version = label(this, QStringLiteral("LblVersion"), QString(), QRect(9780, 3360, 675, 345),
-                    ui::designFont(ui::Face::Tahoma, 14.25, true), DarkGrey);
+                      ui::designFont(ui::Face::Tahoma, 14.25, true), DarkGrey);
     m_version->setAlignment(Qt::AlignCenter);
     m_version->exposeValue(QStringLiteral("Version"));
 

@@ -34,9 +34,9 @@ signals:
     void siteClicked();
 
 private:
-    QLabel* m_icon = nullptr;          // ImgIcone
-    ui::Label* m_disclaimer = nullptr; // Lb(1)
-    ui::Label* m_version = nullptr;    // LblVersion
+    QLabel* m_icon = nullptr;             // ImgIcone
+    ui::Label* m_disclaimer = nullptr;    // Lb(1)
+    ui::Label* m_version = nullptr;       // LblVersion
     ui::RichTextBox* m_licence = nullptr; // Rtb1
     QPushButton* m_site = nullptr;        // CmdSite
 };

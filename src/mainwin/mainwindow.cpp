@@ -1,9 +1,10 @@
 #include "mainwindow.h"
 
 #include "aboutpage.h"
-#include "browse/keywordpage.h"
 #include "browse/specialtypage.h"
+#include "browse/symptomspage.h"
 #include "glossary/indexwindow.h"
+#include "keywordsearch/keywordsearchpage.h"
 #include "personal/keeper.h"
 #include "remedypage.h"
 #include "sheet/remedysheet.h"
@@ -14,7 +15,6 @@
 #include "ui/listbox.h"
 #include "ui/palette.h"
 #include "ui/twips.h"
-#include "wordsearch/wordsearchpage.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -102,11 +102,11 @@ MainWindow::MainWindow(const ProgramValues& values, QWidget* parent)
     const PageContext context{m_table.get(), &m_keywords, &m_warnings,
                               m_foc,         &m_terms,    m_values.versionText};
     m_remedyPage = new RemedyPage(context, this);
-    m_keywordPage = new browse::KeywordPage(context, this);
+    m_symptomsPage = new browse::SymptomsPage(context, this);
     m_specialtyPage = new browse::SpecialtyPage(context, this);
-    m_wordSearchPage = new wordsearch::WordSearchPage(context, this);
+    m_keywordSearchPage = new keywordsearch::KeywordSearchPage(context, this);
     m_aboutPage = new AboutPage(this);
-    m_pages = {m_remedyPage, m_keywordPage, m_specialtyPage, m_wordSearchPage, m_aboutPage};
+    m_pages = {m_remedyPage, m_symptomsPage, m_specialtyPage, m_keywordSearchPage, m_aboutPage};
     for (QWidget* page : m_pages) {
         page->setGeometry(ui::twipsRect(QRect(62, 662, 13875, 9855)));
         page->setAutoFillBackground(true);
@@ -156,9 +156,9 @@ void MainWindow::orderTabs()
         previous = button;
     }
     previous = m_remedyPage->chainTabOrder(previous);
-    previous = m_keywordPage->chainTabOrder(previous);
+    previous = m_symptomsPage->chainTabOrder(previous);
     previous = m_specialtyPage->chainTabOrder(previous);
-    previous = m_wordSearchPage->chainTabOrder(previous);
+    previous = m_keywordSearchPage->chainTabOrder(previous);
     m_aboutPage->chainTabOrder(previous);
 }
 
@@ -191,9 +191,9 @@ void MainWindow::buildSelectors()
 void MainWindow::load()
 {
     m_warnings.silenced = false;
-    m_keywordPage->clearCountLine();
+    m_symptomsPage->clearCountLine();
     m_specialtyPage->clearCountLine();
-    m_wordSearchPage->clearCountLine();
+    m_keywordSearchPage->clearCountLine();
     m_aboutPage->load(m_values.versionText, m_values.startFolder);
     m_startupTimer->start();
     // The start-up step waits 200 ms: the tables are read meanwhile, so that
@@ -234,7 +234,7 @@ void MainWindow::startupStep()
     m_remedyPage->addNames(std::exchange(m_unlistedNames, {}));
     // Remedy 0, as plain text and with no entry selected.
     m_remedyPage->showFirstRemedy();
-    m_keywordPage->addWords(std::exchange(m_unlistedWords, {}));
+    m_symptomsPage->addWords(std::exchange(m_unlistedWords, {}));
 
     for (QWidget* page : m_pages)
         page->move(ui::px(60 + 2), ui::px(660 + 2) + m_strip);
@@ -287,10 +287,14 @@ void MainWindow::addKeepingMenus()
             recordShowing(s->page(), m_table->latinName[i]);
             s->setNote(noteOf(i));
         });
-        connect(s, &RemedySheet::menuOpening, this, [this, s](QMenu* menu) {
-            if (s->shownRemedy() >= 0)
-                m_keeper->addSheetActions(menu, m_table->latinName[s->shownRemedy()]);
-        });
+        const auto remedyOf = [this, s] {
+            return s->shownRemedy() >= 0 ? m_table->latinName[s->shownRemedy()] : QString();
+        };
+        const QList<QAction*> actions = m_keeper->sheetActions(m_keeper, remedyOf);
+        for (QAction* a : actions)
+            s->addMenuAction(a);
+        connect(s, &RemedySheet::menuOpening, this,
+                [this, actions, remedyOf] { m_keeper->updateSheetActions(actions, remedyOf()); });
         connect(s, &RemedySheet::noteClicked, this, [this, s] {
             if (s->shownRemedy() >= 0)
                 m_keeper->editNote(m_table->latinName[s->shownRemedy()]);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "glossary/termlookup.h"
-#include "mainwin/warningstate.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
+#include "sheet/warningstate.h"
 
 #include <QWidget>
 
@@ -17,11 +17,11 @@ namespace ui {
 class Label;
 }
 namespace browse {
-class KeywordPage;
+class SymptomsPage;
 class SpecialtyPage;
 } // namespace browse
-namespace wordsearch {
-class WordSearchPage;
+namespace keywordsearch {
+class KeywordSearchPage;
 }
 namespace personal {
 class Keeper;
@@ -72,7 +72,7 @@ public:
     const refdata::RemedyTable& table() const { return *m_table; }
     const refdata::KeywordList& keywords() const { return m_keywords; }
     const glossary::TermLookup& terms() const { return m_terms; }
-    WarningState& warnings() { return m_warnings; }
+    sheet::WarningState& warnings() { return m_warnings; }
     const ProgramValues& values() const { return m_values; }
 
     // What the reader keeps: history, favourites, notes, text size.
@@ -117,7 +117,7 @@ private:
     std::unique_ptr<refdata::RemedyTable> m_table;
     refdata::KeywordList m_keywords;
     glossary::TermLookup m_terms; // the glossary's terms, for the sheets' definitions
-    WarningState m_warnings;
+    sheet::WarningState m_warnings;
     int m_currentPage = 0;
     bool m_tablesRead = false;
     QStringList m_unlistedNames; // read, not yet in LstNom
@@ -126,9 +126,9 @@ private:
     std::array<ui::Label*, PageCount> m_selectors{}; // LbOp(0) to LbOp(4)
     std::array<QWidget*, PageCount> m_pages{};       // Pict(0) to Pict(4)
     RemedyPage* m_remedyPage = nullptr;
-    browse::KeywordPage* m_keywordPage = nullptr;
+    browse::SymptomsPage* m_symptomsPage = nullptr;
     browse::SpecialtyPage* m_specialtyPage = nullptr;
-    wordsearch::WordSearchPage* m_wordSearchPage = nullptr;
+    keywordsearch::KeywordSearchPage* m_keywordSearchPage = nullptr;
     AboutPage* m_aboutPage = nullptr;
     QLineEdit* m_foc = nullptr;       // Foc
     QWidget* m_indexButton = nullptr; // CmdIndex

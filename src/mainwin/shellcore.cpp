@@ -1,5 +1,7 @@
 #include "shellcore.h"
 
+#include "ui/countline.h"
+
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -34,19 +36,7 @@ QString disclaimerText()
         u" "
         u"votre  cas  personnel."_s,
     };
-    return lines.join(LineBreak);
-}
-
-QString countLine(int count, const QString& secondLine, NoneFound none)
-{
-    QString first;
-    if (count <= 0 && none == NoneFound::InWords)
-        first = u"Aucun remède trouvé"_s;
-    else if (count == 1)
-        first = u"1 remède trouvé"_s;
-    else
-        first = QString::number(count) + u" remèdes trouvés"_s;
-    return first + LineBreak + secondLine;
+    return lines.join(ui::LineBreak);
 }
 
 } // namespace mainwin

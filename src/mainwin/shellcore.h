@@ -7,8 +7,6 @@
 // The window-free parts of the main window: texts and arithmetic.
 namespace mainwin {
 
-inline const QString LineBreak = QStringLiteral("\r\n");
-
 // The window's size as designed, frame included, in twips.
 constexpr double WindowWidthTwips = 14040;
 constexpr double WindowHeightTwips = 660 + 10305 + 30;
@@ -19,16 +17,5 @@ QPointF windowPlacement(QSizeF screen, QSizeF window = {WindowWidthTwips, Window
 
 // The medical disclaimer of the About page, its seven lines joined by CR LF.
 QString disclaimerText();
-
-// How a count line reads when nothing was found.
-enum class NoneFound
-{
-    AsZero,  // "0 remèdes trouvés"
-    InWords, // "Aucun remède trouvé"
-};
-
-// The count line of a search page: "1 remède trouvé" or "N remèdes trouvés",
-// a line break, then `secondLine`.
-QString countLine(int count, const QString& secondLine, NoneFound none = NoneFound::AsZero);
 
 } // namespace mainwin

@@ -140,20 +140,25 @@ void Keeper::addMenus(QMenuBar* bar)
     updateActions();
 }
 
-void Keeper::addSheetActions(QMenu* menu, const QString& remedy)
+QList<QAction*> Keeper::sheetActions(QObject* owner, std::function<QString()> remedyOf)
 {
-    if (remedy.isEmpty())
-        return;
-    menu->addSeparator();
-    QAction* favourite =
-        menu->addAction(favouriteText(remedy), this, [this, remedy] { toggleFavourite(remedy); });
-    favourite->setObjectName(QStringLiteral("ActFavori"));
+    QAction* favourite = action(owner, "ActFavoriFiche", favouriteText(QString()));
+    // Shown in the menu; the window's own action answers the keys.
     favourite->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    QAction* note =
-        menu->addAction(NoteEditor::menuText(remedy), this, [this, remedy] { editNote(remedy); });
-    note->setObjectName(QStringLiteral("ActNote"));
-    if (m_store.hasNote(remedy))
-        menu->addAction(m_notePaper);
+    favourite->setShortcutContext(Qt::WidgetShortcut);
+    QAction* note = action(owner, "ActNoteFiche", NoteEditor::menuText(QString()));
+    connect(favourite, &QAction::triggered, this,
+            [this, remedyOf] { toggleFavourite(remedyOf()); });
+    connect(note, &QAction::triggered, this, [this, remedyOf] { editNote(remedyOf()); });
+    return {favourite, note, m_notePaper};
+}
+
+void Keeper::updateSheetActions(const QList<QAction*>& actions, const QString& remedy) const
+{
+    actions.value(0)->setText(favouriteText(remedy));
+    actions.value(1)->setText(NoteEditor::menuText(remedy));
+    for (QAction* a : actions)
+        a->setEnabled(!remedy.isEmpty());
 }
 
 bool Keeper::noteGoesOnPaper() const

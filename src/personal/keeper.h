@@ -46,9 +46,13 @@ public:
     // Adds the menus "Historique", "Favoris", "Mes notes" and "Affichage" at
     // the end of `bar`.
     void addMenus(QMenuBar* bar);
-    // Adds to a sheet's context menu what concerns `remedy`: its favourite and
-    // its note.
-    void addSheetActions(QMenu* menu, const QString& remedy);
+    // The actions a sheet's context menu offers for the remedy `remedyOf`
+    // gives: its favourite, its note, and the tick that puts notes on paper.
+    // They belong to `owner`, which must outlive the sheet (the sheet holds
+    // them until they go); updateSheetActions() names them for the remedy each
+    // time the menu opens.
+    QList<QAction*> sheetActions(QObject* owner, std::function<QString()> remedyOf);
+    void updateSheetActions(const QList<QAction*>& actions, const QString& remedy) const;
 
     // Whether the paper, the PDF and the copy of a sheet carry the reader's
     // note: a tick of the menus, off at each start.

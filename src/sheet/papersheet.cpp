@@ -1,6 +1,6 @@
 #include "papersheet.h"
 
-#include "mainwin/indications.h"
+#include "sheet/indications.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"
 
@@ -98,12 +98,12 @@ private:
 // headings in their colour and emphasis.
 void writeIndications(Writer& w, const QString& indications)
 {
-    const mainwin::FormattedText f = mainwin::formatIndications(indications);
+    const sheet::FormattedText f = sheet::formatIndications(indications);
     const QTextCharFormat body = charFormat(ui::Face::Tahoma, BodyPoints, Black);
     // The look of each character: the last range over it, or the body's.
     QList<int> look(f.text.size(), -1);
     for (int r = 0; r < f.ranges.size(); ++r) {
-        const mainwin::FormatRange& range = f.ranges[r];
+        const sheet::FormatRange& range = f.ranges[r];
         for (qsizetype k = std::max(0, range.start);
              k < std::min<qsizetype>(range.start + range.length, f.text.size()); ++k)
             look[k] = r;

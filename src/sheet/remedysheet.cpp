@@ -38,11 +38,11 @@
 
 namespace sheet {
 
-using mainwin::ColouringPlan;
-using mainwin::FormatRange;
-using mainwin::FormattedText;
-using mainwin::TextSpan;
-using mainwin::WarningState;
+using sheet::ColouringPlan;
+using sheet::FormatRange;
+using sheet::FormattedText;
+using sheet::TextSpan;
+using sheet::WarningState;
 
 namespace {
 
@@ -335,7 +335,7 @@ void RemedySheet::presentAgain()
 void RemedySheet::layOutAndArm(const QString& text)
 {
     // The final text and its looks, set once.
-    const FormattedText f = mainwin::formatIndications(text);
+    const FormattedText f = sheet::formatIndications(text);
     {
         const ui::RichTextBox::OneLayout once(*m_body);
         m_body->setText(f.text);
@@ -531,8 +531,9 @@ void RemedySheet::popUpMenu(QMenu* menu, const QPoint& globalPos, int termEntry)
 {
     menu->setObjectName(QStringLiteral("MenuFiche"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    QString term;
     if (termEntry >= 0) {
-        const QString term = m_context.terms->term(termEntry);
+        term = m_context.terms->term(termEntry);
         QAction* first = menu->actions().value(0);
         auto* definition = new QAction(QStringLiteral("Définition de « %1 »").arg(term), menu);
         definition->setObjectName(QStringLiteral("ActDefinition"));
@@ -542,9 +543,20 @@ void RemedySheet::popUpMenu(QMenu* menu, const QPoint& globalPos, int termEntry)
         menu->insertSeparator(first);
     }
     menu->addActions({m_print, m_preview, m_savePdf, m_copy});
-    emit menuOpening(menu);
+    if (!m_addedActions.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(m_addedActions);
+    }
+    emit menuOpening(menu, term);
     // Not modal: the menu closes on its own, and nothing waits for it.
     menu->popup(globalPos);
+}
+
+void RemedySheet::addMenuAction(QAction* action)
+{
+    m_addedActions << action;
+    connect(action, &QObject::destroyed, this,
+            [this, action] { m_addedActions.removeOne(action); });
 }
 
 QString RemedySheet::proposedPdfPath() const

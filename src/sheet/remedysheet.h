@@ -1,9 +1,9 @@
 #pragma once
 
-#include "mainwin/indications.h"
-#include "mainwin/warningstate.h"
 #include "refdata/remedytable.h"
+#include "sheet/indications.h"
 #include "sheet/pagecontext.h"
+#include "sheet/warningstate.h"
 
 #include <QWidget>
 
@@ -66,12 +66,12 @@ public:
     // pending flag, so that the deferred step opens the window. Remembers
     // whether the keyboard made the pick.
     void showPicked(const refdata::RemedyTable& table, const QString& name,
-                    mainwin::WarningState& warnings, bool& pending);
+                    sheet::WarningState& warnings, bool& pending);
     // The end of a search page's deferred step: the focus goes back to
     // `chooser`, or stays in `results` when the remedy shown was picked there
     // from the keyboard, so that the next arrow goes on through them; then the
     // warning window when one is due.
-    void returnFocus(QWidget* results, QWidget* chooser, mainwin::WarningState& warnings,
+    void returnFocus(QWidget* results, QWidget* chooser, sheet::WarningState& warnings,
                      bool& pending);
 
     void setWarning(const QString& text);
@@ -82,7 +82,7 @@ public:
     QWidget* chainTabOrder(QWidget* previous);
     // Colours the plan's stretches of the body, keeping their other looks, and
     // brings the stretch it names into view with nothing selected.
-    void colour(const mainwin::ColouringPlan& plan, const QColor& colour);
+    void colour(const sheet::ColouringPlan& plan, const QColor& colour);
 
     // What the window's start-up step does to every sheet: fixed captions and
     // the full sheet's text labels become transparent, value labels lose their
@@ -114,6 +114,10 @@ public:
     void saveAsPdf();
     void copySheet();
 
+    // Adds `action` to the sheet's context menu, after the sheet's own actions,
+    // those added in a group of their own. The action stays its owner's.
+    void addMenuAction(QAction* action);
+
     // Tests put a function here to answer each dialog the sheet opens (print,
     // preview, file, message) instead of a modal loop: it gets the dialog,
     // ready to show, and returns its result.
@@ -127,10 +131,12 @@ signals:
     void definitionRequested(const QString& term);
     // Remedy i came onto the sheet (any showing, the window's first included).
     void remedyShown(int i);
-    // The context menu is about to open: what the window adds goes at its end.
-    void menuOpening(QMenu* menu);
     // The note's mark was clicked.
     void noteClicked();
+    // The context menu is about to open, with every action the sheet puts in
+    // it; `term` is the medical term under the pointer, or an empty string.
+    // What is connected here may add actions of the moment to `menu`.
+    void menuOpening(QMenu* menu, const QString& term);
 
 protected:
     // A right-click or the menu key on a label or a panel of the sheet.
@@ -154,7 +160,7 @@ private:
     QString noteForPaper() const;
     // The deferred step's last part: the window when one is due and warnings
     // are not silenced; the flag is cleared in every case.
-    static void openPendingWarning(mainwin::WarningState& warnings, bool& pending, QWidget* parent);
+    static void openPendingWarning(sheet::WarningState& warnings, bool& pending, QWidget* parent);
     void layOutAndArm(const QString& text);
     ui::Label* caption(const char* name, const QString& text, const QRect& twips, double points,
                        const QString& hint = {});
@@ -181,6 +187,7 @@ private:
     QAction* m_preview = nullptr;
     QAction* m_savePdf = nullptr;
     QAction* m_copy = nullptr;
+    QList<QAction*> m_addedActions; // others', at the end of the context menu
     ui::Label* m_noteMark = nullptr;
     NoteForPaper m_noteForPaper;
 };

@@ -15,7 +15,7 @@
 
 namespace sheet {
 
-using mainwin::WarningState;
+using sheet::WarningState;
 
 namespace {
 

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "mainwin/warningstate.h"
+#include "sheet/warningstate.h"
 
 #include <QDialog>
-
 
 #include <functional>
 
@@ -16,10 +15,10 @@ class WarningWindow : public QDialog
     Q_OBJECT
 
 public:
-    WarningWindow(mainwin::WarningState& state, QWidget* parent = nullptr);
+    WarningWindow(sheet::WarningState& state, QWidget* parent = nullptr);
 
     // Opens the window modally over `parent` and returns once it is closed.
-    static void openModal(mainwin::WarningState& state, QWidget* parent);
+    static void openModal(sheet::WarningState& state, QWidget* parent);
 
     // Tests put a function here to see each opening instead of a modal loop;
     // it gets the window, already loaded, and the window is closed after it.
@@ -27,7 +26,7 @@ public:
     static void setInterceptor(Interceptor interceptor);
 
 private:
-    mainwin::WarningState& m_state;
+    sheet::WarningState& m_state;
 };
 
 } // namespace sheet

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QIcon>
 #include <QImageReader>
-#include <QPixmap>
 #include <QLibraryInfo>
+#include <QPixmap>
 #include <QTranslator>
 
 namespace startup {
@@ -15,7 +15,8 @@ bool loadToolkitTranslations()
     if (translator)
         return true;
     auto* candidate = new QTranslator(QCoreApplication::instance());
-    if (!candidate->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (!candidate->load(QStringLiteral("qtbase_fr"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete candidate;
         return false;
     }

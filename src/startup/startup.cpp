@@ -1,6 +1,6 @@
 #include "startup.h"
 
-#include "ui/documents.h"
+#include "documents/documents.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -40,13 +40,14 @@ QString startFolderFrom(const QString& workingFolder)
 
 mainwin::ProgramValues programValues(const QString& workingFolder)
 {
-    return {startFolderFrom(workingFolder), VersionText, QStringLiteral(VITRALIS_WEB_PAGE), {}, false};
+    return {
+        startFolderFrom(workingFolder), VersionText, QStringLiteral(VITRALIS_WEB_PAGE), {}, false};
 }
 
 QString holdWorkingFolder()
 {
     const QString working = QDir::currentPath();
-    ui::holdStartFolder(startFolderFrom(working));
+    documents::holdStartFolder(startFolderFrom(working));
     return working;
 }
 

@@ -21,7 +21,7 @@ mainwin::ProgramValues programValues(const QString& workingFolder);
 
 // Takes hold of the process's working folder as the start folder, so that the
 // documents are read from it whatever the bytes of its name (see
-// ui::holdStartFolder()), and returns its path.
+// documents::holdStartFolder()), and returns its path.
 QString holdWorkingFolder();
 
 // Keeps a second copy of the program from running. The lock lives in a folder

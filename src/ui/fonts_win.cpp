@@ -15,11 +15,13 @@ void installFonts()
     if (done)
         return;
     done = true;
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"), QStringList{QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                               QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Tahoma")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               QStringList{QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                               QStringList{QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), QStringList{QStringLiteral("DejaVu Sans"),
+                                                                      QStringLiteral("Tahoma")});
+    QFont::insertSubstitutions(
+        QStringLiteral("MS Sans Serif"),
+        QStringList{QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
     // GDI rounds every glyph's advance to whole pixels, which widens a line by a
     // few percent and overflows the design's boxes. Vertical hinting alone has Qt
     // draw through DirectWrite, in the outlines' own widths, as on Linux; every

@@ -1,6 +1,6 @@
 #include "richtextbox.h"
 
-#include "rtfreader.h"
+#include "documents/rtfreader.h"
 
 #include <QTextBlock>
 
@@ -123,7 +123,8 @@ void RichTextBox::showRange(int start, int length)
 
 bool RichTextBox::loadDocument(const QString& startFolder, const QString& name)
 {
-    const bool ok = showRtfDocument(readDocument(startFolder, name), name, *document());
+    const bool ok =
+        documents::showRtfDocument(documents::readDocument(startFolder, name), name, *document());
     refreshText();
     // A document opens at its beginning.
     moveCursor(QTextCursor::Start);

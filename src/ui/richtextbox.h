@@ -56,7 +56,7 @@ public:
     void keepClearAtBottom(int pixels) { setViewportMargins(0, 0, 0, pixels); }
 
     // Loads the rich-text document `name` from the start folder, or else from
-    // the installed copy's folder (see ui::readDocument()); a document that
+    // the installed copy's folder (see documents::readDocument()); a document that
     // cannot be found or read leaves a short notice in the box. Returns whether
     // the document was read.
     bool loadDocument(const QString& startFolder, const QString& name);

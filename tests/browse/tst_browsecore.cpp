@@ -53,7 +53,7 @@ private slots:
     {
         const QStringList list = {u"abcès"_s, u"à-coup"_s, u"èbe"_s,   u"Eau"_s,
                                   u"été"_s,   u"ëx"_s,     u"œil"_s,   u"ôter"_s,
-                                  u"Œuf"_s,   QString(),    u"ongle"_s, QString(3, QChar(0))};
+                                  u"Œuf"_s,   QString(),   u"ongle"_s, QString(3, QChar(0))};
         QCOMPARE(wordsUnderLetter(list, u'A'), QStringList{u"abcès"_s});
         QCOMPARE(wordsUnderLetter(list, u'E'), QStringList{u"été"_s});
         QCOMPARE(wordsUnderLetter(list, u'O'), (QStringList{u"œil"_s, u"ongle"_s}));
@@ -87,8 +87,7 @@ private slots:
     {
         QVERIFY(remediesInSpecialty(*table, u"Orl"_s).isEmpty()); // case counts
         QVERIFY(remediesInSpecialty(*table, u"Diététique"_s).isEmpty());
-        QCOMPARE(names(remediesInSpecialty(*table, u"Addictologie"_s)),
-                 QStringList{u"TABACUM"_s});
+        QCOMPARE(names(remediesInSpecialty(*table, u"Addictologie"_s)), QStringList{u"TABACUM"_s});
         QList<bool> reached(table->count, false);
         for (const QString& s : specialtyEntries()) {
             const QList<int> found = remediesInSpecialty(*table, s);
@@ -114,9 +113,9 @@ private slots:
         QCOMPARE(colouredTerm(u"cou"_s), u"cou"_s);
 
         // Without regard to case, inside longer words, never at offset 0.
-        auto starts = [](const mainwin::ColouringPlan& plan) {
+        auto starts = [](const sheet::ColouringPlan& plan) {
             QList<int> out;
-            for (const mainwin::TextSpan& s : plan.red)
+            for (const sheet::TextSpan& s : plan.red)
                 out << s.start;
             return out;
         };
@@ -131,9 +130,9 @@ private slots:
         QString many;
         for (int k = 0; k < 14; ++k)
             many += u"toux "_s;
-        const mainwin::ColouringPlan plan = browse::colouringPlan(many, u"TOUX"_s);
+        const sheet::ColouringPlan plan = browse::colouringPlan(many, u"TOUX"_s);
         const QList<int> ten = starts(plan);
-        QCOMPARE(plan.shown, (mainwin::TextSpan{50, 4}));
+        QCOMPARE(plan.shown, (sheet::TextSpan{50, 4}));
         QCOMPARE(ten.size(), MaxColoured);
         QCOMPARE(ten.front(), 5);
         QCOMPARE(ten.back(), 50);

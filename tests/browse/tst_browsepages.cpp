@@ -2,10 +2,10 @@
 // through their real widgets: letters, words, specialties, remedies, the word
 // in red, the focus and the warning window.
 #include "browse/browsecore.h"
-#include "browse/keywordpage.h"
 #include "browse/specialtypage.h"
-#include "mainwin/indications.h"
+#include "browse/symptomspage.h"
 #include "mainwindowfixture.h"
+#include "sheet/indications.h"
 #include "sheet/warningwindow.h"
 
 #include <QCheckBox>
@@ -195,9 +195,9 @@ private slots:
     {
         clickLetter(u'C');
         QVERIFY(pick(kp.words, u"cou"_s));
-        QCOMPARE(kp.remedies->entries(),
-                 (QStringList{u"LACHESIS MUTUS"_s, u"LACHNANTHES TINCTORIA"_s,
-                              u"NATRUM MURIATICUM"_s}));
+        QCOMPARE(
+            kp.remedies->entries(),
+            (QStringList{u"LACHESIS MUTUS"_s, u"LACHNANTHES TINCTORIA"_s, u"NATRUM MURIATICUM"_s}));
         QVERIFY(kp.sheet.settle());
         QVERIFY(pick(kp.remedies, u"NATRUM MURIATICUM"_s));
         QVERIFY(kp.sheet.settle());
@@ -301,7 +301,7 @@ private slots:
             QStringList s = {kp.words->entries().join(u'|'),    kp.words->selectedEntry(),
                              kp.remedies->entries().join(u'|'), kp.remedies->selectedEntry(),
                              kp.countLine->caption(),           kp.chosenWord->caption(),
-                             kp.sheet.nameLabel->caption(),    kp.sheet.body->text()};
+                             kp.sheet.nameLabel->caption(),     kp.sheet.body->text()};
             for (const Run& r : redRuns(kp.sheet.body))
                 s << QString::number(r.offset) + r.text;
             return s;
@@ -455,7 +455,7 @@ private slots:
         auto* foc = new QLineEdit(&container);
         const PageContext context{table.get(), &words, &state, foc, nullptr, {}};
         // Each page belongs to its container.
-        new browse::KeywordPage(context, &container);
+        new browse::SymptomsPage(context, &container);
         KeywordControls page;
         QVERIFY(page.find(&container));
         page.words->addEntries(words.mid(0, 3));

@@ -39,8 +39,7 @@ private slots:
     {
         QCOMPARE(termsUnderLetter(*t, u'e'), QStringList({u"eczéma"_s, u"énurésie"_s}));
         QCOMPARE(termsUnderLetter(*t, u'o'), QStringList({u"œdème"_s, u"oreille"_s}));
-        QCOMPARE(termsUnderLetter(*t, u'b'),
-                 QStringList({u"bulle"_s, u"bulleux"_s, u"bulle"_s}));
+        QCOMPARE(termsUnderLetter(*t, u'b'), QStringList({u"bulle"_s, u"bulleux"_s, u"bulle"_s}));
         // Capitals belong to no lower-case letter.
         QVERIFY(!termsUnderLetter(*t, u'e').contains(u"Embolie"_s));
         QVERIFY(termsUnderLetter(*t, u'z').isEmpty());

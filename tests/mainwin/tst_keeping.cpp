@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -136,8 +137,9 @@ private slots:
 
         QMenu* menu = sheetMenu(0);
         QVERIFY(menu);
-        QCOMPARE(actionIn(menu, u"ActFavori"_s)->text(), u"Retirer des favoris"_s);
-        actionIn(menu, u"ActNote"_s)->trigger();
+        QCOMPARE(actionIn(menu, u"ActFavoriFiche"_s)->text(), u"Retirer des favoris"_s);
+        QCOMPARE(actionIn(menu, u"ActNoteFiche"_s)->text(), u"Ma note sur SULFUR…"_s);
+        actionIn(menu, u"ActNoteFiche"_s)->trigger();
         menu->close();
         auto* editor = w()->findChild<personal::NoteEditor*>(u"FrmNote"_s);
         QVERIFY(editor && editor->isVisible());
@@ -166,6 +168,28 @@ private slots:
         auto* favourites = w()->findChild<RemedyMenu*>(u"MnuFavoris"_s);
         emit favourites->aboutToShow();
         QCOMPARE(favourites->remedies(), QStringList{u"SULFUR"_s});
+    }
+
+    void anImportAsksBeforeReplacingANote()
+    {
+        const QString file = kept.filePath(u"export.json"_s);
+        auto& dialogs = personal::Dialogs::current();
+        QStringList asked;
+        dialogs.chooseFile = [&](QWidget*, const QString&, const QString&, bool) { return file; };
+        dialogs.replaceNote = [&](QWidget*, const QString& remedy, const QString&, const QString&) {
+            asked << remedy;
+            return false;
+        };
+        keeper().store().setNote(u"OPIUM"_s, u"Exportée."_s);
+        w()->findChild<QAction*>(u"ActExporter"_s)->trigger();
+        QVERIFY(told.last().contains(QDir::toNativeSeparators(file)));
+        keeper().store().setNote(u"OPIUM"_s, u"Changée depuis."_s);
+        w()->findChild<QAction*>(u"ActImporter"_s)->trigger();
+        QCOMPARE(asked, QStringList{u"OPIUM"_s});
+        QCOMPARE(keeper().store().note(u"OPIUM"_s), u"Changée depuis."_s);
+        QVERIFY(told.last().startsWith(u"Import terminé"_s));
+        dialogs = personal::Dialogs::modal();
+        dialogs.tell = [this](QWidget*, const QString& text) { told << text; };
     }
 
     void theTextSizeChangesTheBodiesOnlyAndIsKept()

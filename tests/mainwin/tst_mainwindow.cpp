@@ -1,7 +1,8 @@
 // The main window: its start, the page selectors, the About page and the
 // window's buttons, driven through the real widgets.
-#include "mainwindowfixture.h"
 #include "mainwin/shellcore.h"
+#include "mainwindowfixture.h"
+#include "ui/countline.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -44,8 +45,7 @@ class TestMainWindow : public QObject
     testsupport::MainWindowFixture app;
     MainWindow* w = nullptr;
 
-    template <class T = QWidget>
-    T* control(const char* name) const
+    template <class T = QWidget> T* control(const char* name) const
     {
         return app.control<T>(QString::fromLatin1(name));
     }
@@ -149,10 +149,13 @@ private slots:
                            u"à  votre  cas  personnel."_s);
         QCOMPARE(label("LblInventaire1")->caption(),
                  u" Inventaire alphabétique et description des "_s);
-        QCOMPARE(label("LblInventaire2")->caption(), u"       principaux remèdes homéopathiques."_s);
+        QCOMPARE(label("LblInventaire2")->caption(),
+                 u"       principaux remèdes homéopathiques."_s);
         QCOMPARE(label("Lbl377")->caption(), u"377"_s);
         QCOMPARE(label("LblAproposDu")->caption(), u"A propos du"_s);
-        QVERIFY(label("LblDescription")->caption().startsWith(u"Le Vitralis est un logiciel d'information"));
+        QVERIFY(label("LblDescription")
+                    ->caption()
+                    .startsWith(u"Le Vitralis est un logiciel d'information"));
         QCOMPARE(control<QPushButton>("CmdSite")->text(), u"Site internet"_s);
         // The licence document was read from the start folder.
         auto* licence = control<ui::RichTextBox>("Rtb1");
@@ -163,7 +166,8 @@ private slots:
     void aMissingLicenceLeavesANotice()
     {
         QTemporaryDir empty;
-        MainWindow other({empty.path() + u'/', u"1.40"_s, QString(), empty.filePath(u"kept"_s), false});
+        MainWindow other(
+            {empty.path() + u'/', u"1.40"_s, QString(), empty.filePath(u"kept"_s), false});
         other.load();
         auto* licence = testsupport::named<ui::RichTextBox>(&other, u"Rtb1"_s);
         QVERIFY(licence->text().contains(u"Licencebis.rtf"));
@@ -187,11 +191,13 @@ private slots:
         QCOMPARE(at.x(), 660.0);
         QCOMPARE(at.y(), 131.25);
         QCOMPARE(WindowHeightTwips, 10995.0);
-        QCOMPARE(countLine(1, u"pour:"_s), u"1 remède trouvé\r\npour:"_s);
-        QCOMPARE(countLine(0, u"pour:"_s), u"0 remèdes trouvés\r\npour:"_s);
-        QCOMPARE(countLine(12, u"dans la spécialité:"_s), u"12 remèdes trouvés\r\ndans la spécialité:"_s);
-        QCOMPARE(countLine(0, u"pour"_s, NoneFound::InWords), u"Aucun remède trouvé\r\npour"_s);
-        QCOMPARE(countLine(1, u"pour"_s, NoneFound::InWords), u"1 remède trouvé\r\npour"_s);
+        QCOMPARE(ui::countLine(1, u"pour:"_s), u"1 remède trouvé\r\npour:"_s);
+        QCOMPARE(ui::countLine(0, u"pour:"_s), u"0 remèdes trouvés\r\npour:"_s);
+        QCOMPARE(ui::countLine(12, u"dans la spécialité:"_s),
+                 u"12 remèdes trouvés\r\ndans la spécialité:"_s);
+        QCOMPARE(ui::countLine(0, u"pour"_s, ui::NoneFound::InWords),
+                 u"Aucun remède trouvé\r\npour"_s);
+        QCOMPARE(ui::countLine(1, u"pour"_s, ui::NoneFound::InWords), u"1 remède trouvé\r\npour"_s);
     }
 
     void theIndexButtonOpensTheGlossaryBesideTheWindow()

@@ -191,8 +191,8 @@ private slots:
         // A line without a separator is all term; one with two keeps the second
         // in its definition; "A" is not "a"; an empty line is an empty term.
         QCOMPARE(
-            parseGlossary(u"abcès\r\nabdomen§Ventre.§Bas.\r\nAigu§x\r\n\r\nzona§y\r\n"_s + Nuls,
-                          *t, collect),
+            parseGlossary(u"abcès\r\nabdomen§Ventre.§Bas.\r\nAigu§x\r\n\r\nzona§y\r\n"_s + Nuls, *t,
+                          collect),
             5);
         QCOMPARE(got, QStringList({u"abcès"_s, u"abdomen"_s}));
         QCOMPARE(t->terms[0], u"@abcès@"_s);

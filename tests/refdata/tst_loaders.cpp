@@ -21,17 +21,10 @@ QString record(const QStringList& fields)
 
 QStringList elevenFields(const QString& name)
 {
-    return {name,
-            u"Nom fr "_s,
-            u" Origine."_s,
-            u"ORL."_s,
-            u"ORL: Angine."_s,
-            u" angine gorge "_s,
-            u"++"_s,
-            u"3 CH"_s,
-            u"2"_s,
-            u"Liste II."_s,
-            u"Toxique. "_s};
+    return {name,           u"Nom fr "_s,      u" Origine."_s,
+            u"ORL."_s,      u"ORL: Angine."_s, u" angine gorge "_s,
+            u"++"_s,        u"3 CH"_s,         u"2"_s,
+            u"Liste II."_s, u"Toxique. "_s};
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 // The knowledge base as shipped: read through the program's own loaders from the
 // embedded resources, it must hold every count and example the pages rely on.
+#include "datafacts.h"
 #include "refdata/decoding.h"
 #include "refdata/keywordlist.h"
 #include "refdata/remedytable.h"
 #include "refdata/resources.h"
-#include "datafacts.h"
 
 #include <QSet>
 #include <QTest>
@@ -264,7 +264,7 @@ private slots:
             const QString expected = c == u"1"_s   ? ListText1
                                      : c == u"2"_s ? ListText2
                                      : c == u"3"_s ? ListText3
-                                                    : QString();
+                                                   : QString();
             QCOMPARE(t->listWarning[i], expected);
             QCOMPARE(t->extraWarning[i].isEmpty(), c == u"."_s);
             // A list I stock never starts at its mother tincture.
@@ -359,11 +359,10 @@ private slots:
         QVERIFY(lstMC.indexOf(u"aérophagie"_s) < lstMC.indexOf(u"agalactie"_s));
         QCOMPARE(wordsStartingWith(u"ab"_s),
                  QStringList({u"abattement"_s, u"abcès"_s, u"abdomen"_s, u"abeille"_s}));
-        QCOMPARE(wordsStartingWith(u"fa"_s),
-                 QStringList({u"face"_s, u"facial"_s, u"faiblesse"_s, u"faim"_s, u"fantasme"_s,
-                              u"fatigue"_s}));
-        QCOMPARE(wordsStartingWith(u"cou"_s), QStringList({u"cou"_s, u"coup"_s, u"couperose"_s,
-                                                            u"coupure"_s, u"courbature"_s}));
+        QCOMPARE(wordsStartingWith(u"fa"_s), QStringList({u"face"_s, u"facial"_s, u"faiblesse"_s,
+                                                          u"faim"_s, u"fantasme"_s, u"fatigue"_s}));
+        QCOMPARE(wordsStartingWith(u"cou"_s),
+                 QStringList({u"cou"_s, u"coup"_s, u"couperose"_s, u"coupure"_s, u"courbature"_s}));
         QCOMPARE(wordsStartingWith(u"e"_s).size(), 28);
         QCOMPARE(wordsStartingWith(u"é"_s).size(), 24);
         QVERIFY(!wordsStartingWith(u"œ"_s).isEmpty());

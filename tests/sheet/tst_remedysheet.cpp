@@ -1,7 +1,7 @@
 // The remedy sheet of page 0 and the prescription warning: the paragraph layout
 // of the indications, the warning label and the warning window.
 #include "mainwindowfixture.h"
-#include "mainwin/indications.h"
+#include "sheet/indications.h"
 #include "sheet/warningwindow.h"
 
 #include <QApplication>
@@ -119,10 +119,10 @@ private slots:
         QCOMPARE(sheet.frenchName->caption(), u"Aurône mâle"_s);
         QCOMPARE(sheet.specialties->caption(), u"Pédiatrie. Rhumatologie. Autres."_s);
         QCOMPARE(sheet.body->text(), u"Pédiatrie: Problèmes d'assimilations déficientes chez "
-                                         u"l'enfant. Troubles digestifs de "
-                                         u"l'enfant, amaigrissement. \r\n\r\nRhumatologie: Goutte "
-                                         u"et rhumatisme. \r\n\r\nAutres: "
-                                         u"Engelures, vers intestinaux."_s);
+                                     u"l'enfant. Troubles digestifs de "
+                                     u"l'enfant, amaigrissement. \r\n\r\nRhumatologie: Goutte "
+                                     u"et rhumatisme. \r\n\r\nAutres: "
+                                     u"Engelures, vers intestinaux."_s);
         checkStyles({u"Pédiatrie:"_s, u"Rhumatologie:"_s, u"Autres:"_s});
     }
 
@@ -142,7 +142,8 @@ private slots:
             for (int i = 0; i < t.count; ++i) {
                 const int over = metrics.horizontalAdvance(values[i]) - room;
                 if (over > 0)
-                    tooLong << u"%1 (%2 px over): %3"_s.arg(t.latinName[i]).arg(over).arg(values[i]);
+                    tooLong
+                        << u"%1 (%2 px over): %3"_s.arg(t.latinName[i]).arg(over).arg(values[i]);
             }
             QVERIFY2(tooLong.isEmpty(), qPrintable(tooLong.join(u"; "_s)));
         }

@@ -164,7 +164,7 @@ private slots:
                            u"Liste: "_s + t.listClass[i]};
         if (t.isListed(i))
             fields << t.listWarning[i] << t.extraWarning[i];
-        fields << words(mainwin::formatIndications(t.indications[i]).text);
+        fields << words(sheet::formatIndications(t.indications[i]).text);
         qsizetype from = 0;
         for (const QString& field : std::as_const(fields)) {
             const qsizetype at = read.indexOf(words(field), from);
@@ -314,7 +314,15 @@ private slots:
         QVERIFY(
             sheet->definitionAt(QPoint(viewport->width() - 2, viewport->height() - 2)).isEmpty());
 
-        // Its context menu opens the glossary there.
+        // Its context menu opens the glossary there, and carries what others add.
+        QAction added(u"Ajoutée"_s);
+        sheet->addMenuAction(&added);
+        QString termOpening;
+        const QMetaObject::Connection opening =
+            connect(sheet, &RemedySheet::menuOpening, this, [&](QMenu* m, const QString& term) {
+                m->addAction(u"Du moment"_s);
+                termOpening = term;
+            });
         QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, on, viewport->mapToGlobal(on));
         QApplication::sendEvent(viewport, &menuEvent);
         QMenu* menu = nullptr;
@@ -326,6 +334,9 @@ private slots:
         for (const QString& s : {u"Imprimer la fiche…"_s, u"Aperçu avant impression…"_s,
                                  u"Enregistrer la fiche en PDF…"_s, u"Copier la fiche"_s})
             QVERIFY2(texts.contains(s), qPrintable(s));
+        QCOMPARE(texts.mid(texts.size() - 2), (QStringList{u"Ajoutée"_s, u"Du moment"_s}));
+        QCOMPARE(termOpening, u"ténesme"_s);
+        disconnect(opening);
         menu->actions().first()->trigger();
         menu->close();
         glossary::IndexWindow* index = glossary::IndexWindow::openWindow();

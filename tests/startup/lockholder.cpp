@@ -41,8 +41,9 @@ int main(int argc, char* argv[])
     QStandardPaths::setTestModeEnabled(true); // what the reader keeps, kept apart
     ui::installFonts();
     startup::setMessageShower([](const QString&, const QString&) { say("refused"); });
-    startup::Starter starter(QDir::currentPath(), argc > 2 ? QString::fromLocal8Bit(argv[2])
-                                                           : startup::SingleInstanceGuard::defaultLockPath());
+    startup::Starter starter(QDir::currentPath(),
+                             argc > 2 ? QString::fromLocal8Bit(argv[2])
+                                      : startup::SingleInstanceGuard::defaultLockPath());
     QObject::connect(&starter, &startup::Starter::mainWindowLoaded, [] { say("window"); });
     std::string line;
     std::getline(std::cin, line);

@@ -13,17 +13,17 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Runs a validator on a file; skips when the tool is not installed.
-#define VALIDATE(tool, args)                                                                  \
-    do {                                                                                      \
-        const QString exe = QStandardPaths::findExecutable(QStringLiteral(tool));             \
-        if (exe.isEmpty())                                                                    \
-            QSKIP(tool " is not installed; the file was not validated");                      \
-        QProcess p;                                                                           \
-        p.setProcessChannelMode(QProcess::MergedChannels);                                    \
-        p.start(exe, args);                                                                   \
-        QVERIFY(p.waitForFinished(60000));                                                    \
-        const QByteArray said = p.readAll();                                                  \
-        QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, said.constData()); \
+#define VALIDATE(tool, args)                                                                       \
+    do {                                                                                           \
+        const QString exe = QStandardPaths::findExecutable(QStringLiteral(tool));                  \
+        if (exe.isEmpty())                                                                         \
+            QSKIP(tool " is not installed; the file was not validated");                           \
+        QProcess p;                                                                                \
+        p.setProcessChannelMode(QProcess::MergedChannels);                                         \
+        p.start(exe, args);                                                                        \
+        QVERIFY(p.waitForFinished(60000));                                                         \
+        const QByteArray said = p.readAll();                                                       \
+        QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, said.constData());   \
     } while (false)
 
 } // namespace
@@ -46,8 +46,8 @@ private slots:
 
     void metainfoIsValid()
     {
-        VALIDATE("appstreamcli",
-                 (QStringList{u"validate"_s, u"--no-net"_s, QStringLiteral(VITRALIS_METAINFO_FILE)}));
+        VALIDATE("appstreamcli", (QStringList{u"validate"_s, u"--no-net"_s,
+                                              QStringLiteral(VITRALIS_METAINFO_FILE)}));
     }
 };
 

@@ -1,6 +1,6 @@
 // The start-up stage: one copy at a time, the start folder, the handover.
-#include "startuptest.h"
 #include "startup/startup.h"
+#include "startuptest.h"
 #include "ui/fonts.h"
 
 #include <QDateTime>
@@ -10,14 +10,12 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <QPushButton>
-
-
 
 using namespace Qt::StringLiterals;
 

@@ -14,8 +14,7 @@ namespace testsupport {
 
 // The one object of type T under `root` that carries `name`, or nullptr (with
 // a warning that says how many there were) when there is none or several.
-template <class T = QWidget>
-T* named(const QObject* root, const QString& name)
+template <class T = QWidget> T* named(const QObject* root, const QString& name)
 {
     const QList<T*> found = root->findChildren<T*>(name);
     if (found.size() != 1) {
