@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -534,6 +535,7 @@ int main(int argc, char** argv)
         fail(u"cannot enter the documents' folder"_s);
 
     ProbeApp app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true); // the reader's history stays theirs
     ui::installFonts();
     const QString lock = QDir::temp().filePath(u"vitralis-bench-clicks-%1.lock"_s.arg(getpid()));
     startup::Starter starter(QDir::currentPath(), lock);

@@ -5,6 +5,7 @@
 #include "browse/symptomspage.h"
 #include "glossary/indexwindow.h"
 #include "keywordsearch/keywordsearchpage.h"
+#include "personal/keeper.h"
 #include "remedypage.h"
 #include "search/searchwindow.h"
 #include "sheet/remedysheet.h"
@@ -12,10 +13,12 @@
 #include "ui/focusholder.h"
 #include "ui/fonts.h"
 #include "ui/label.h"
+#include "ui/listbox.h"
 #include "ui/palette.h"
 #include "ui/twips.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QMenu>
@@ -246,6 +249,98 @@ void MainWindow::startupStep()
     show();
     activateWindow();
     m_remedyPage->findChild<QWidget*>(QString::fromLatin1(FocusOf[0]))->setFocus();
+    m_started = true;
+    // What could not be read of the reader's files, told once the window shows.
+    QTimer::singleShot(0, m_keeper, &personal::Keeper::tellProblems);
+}
+
+void MainWindow::addKeepingMenus()
+{
+    m_keeper = new personal::Keeper(
+        m_values.keptFolder.isEmpty() ? personal::Store::defaultFolder() : m_values.keptFolder,
+        m_values.keptReadOnly ? personal::Access::ReadOnly : personal::Access::ReadWrite, this);
+    m_keeper->setCurrent([this]() -> personal::Trail::Stop {
+        for (RemedySheet* s : findChildren<RemedySheet*>()) {
+            if (s->page() == m_currentPage && s->shownRemedy() >= 0)
+                return {m_currentPage, m_table->latinName[s->shownRemedy()]};
+        }
+        return {m_currentPage, QString()};
+    });
+    m_keeper->addMenus(m_menuBar);
+    connect(m_keeper, &personal::Keeper::showRequested, this, &MainWindow::showRemedyOn);
+    connect(m_keeper, &personal::Keeper::textSizeChanged, this, &MainWindow::textSizeChanged);
+    const auto noteOf = [this](int i) { return m_keeper->store().note(m_table->latinName[i]); };
+    for (RemedySheet* s : findChildren<RemedySheet*>()) {
+        connect(s, &RemedySheet::remedyShown, this, [this, s, noteOf](int i) {
+            recordShowing(s->page(), m_table->latinName[i]);
+            s->setNote(noteOf(i));
+        });
+        const auto remedyOf = [this, s] {
+            return s->shownRemedy() >= 0 ? m_table->latinName[s->shownRemedy()] : QString();
+        };
+        const QList<QAction*> actions = m_keeper->sheetActions(m_keeper, remedyOf);
+        for (QAction* a : actions)
+            s->addMenuAction(a);
+        connect(s, &RemedySheet::menuOpening, this,
+                [this, actions, remedyOf] { m_keeper->updateSheetActions(actions, remedyOf()); });
+        connect(s, &RemedySheet::noteClicked, this, [this, s] {
+            if (s->shownRemedy() >= 0)
+                m_keeper->editNote(m_table->latinName[s->shownRemedy()]);
+        });
+        s->setNoteForPaper(
+            [this, noteOf](int i) { return m_keeper->noteGoesOnPaper() ? noteOf(i) : QString(); });
+        connect(m_keeper, &personal::Keeper::noteChanged, s, [s, noteOf] {
+            if (s->shownRemedy() >= 0)
+                s->setNote(noteOf(s->shownRemedy()));
+        });
+        connect(m_keeper, &personal::Keeper::textSizeChanged, s, &RemedySheet::setTextSize);
+    }
+    m_keeper->load();
+}
+
+int MainWindow::textSize() const
+{
+    return m_keeper->store().textSize();
+}
+
+void MainWindow::recordShowing(int place, const QString& remedy)
+{
+    m_keeper->recordShowing(place, remedy, m_started);
+}
+
+void MainWindow::showRemedyOn(int k, const QString& remedy)
+{
+    if (k == SearchWindowPlace) {
+        emit searchWindowShowingRequested(remedy);
+        return;
+    }
+    if (k < 0 || k >= PageCount - 1 || m_table->indexOf(remedy) < 0)
+        return;
+    if (k != m_currentPage)
+        showPage(k);
+    // Chosen in the page's list when it holds the remedy, as a click does;
+    // otherwise shown on the sheet as a pick from that list, warnings alike.
+    static const char* const Lists[] = {"LstNom", "LstRech", "LstResult", "LstRecher"};
+    auto* list = m_pages[k]->findChild<ui::ListBox*>(QString::fromLatin1(Lists[k]));
+    const int row = list ? int(list->entries().indexOf(remedy)) : -1;
+    if (row >= 0) {
+        if (list->selectedIndex() == row)
+            emit list->clicked(row);
+        else
+            list->setCurrentRow(row);
+        return;
+    }
+    for (RemedySheet* s : m_pages[k]->findChildren<RemedySheet*>()) {
+        list->clearSelection();
+        s->showPicked(*m_table, remedy, m_warnings,
+                      k == 2 ? m_warnings.pendingSpecialtyPage : m_warnings.pendingWordPages);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    m_keeper->saveNow();
+    QWidget::closeEvent(event);
 }
 
 void MainWindow::showPage(int k)
@@ -282,6 +377,7 @@ void MainWindow::buildMenuBar()
     addAction(open);
     connect(open, &QAction::triggered, this, [this] { openSearch(); });
     // The bar's button for the menus that do not fit has a name to be read too.
+    addKeepingMenus();
     for (QToolButton* more : m_menuBar->findChildren<QToolButton*>())
         more->setAccessibleName(QStringLiteral("Autres menus"));
 

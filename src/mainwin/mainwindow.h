@@ -24,6 +24,9 @@ class SpecialtyPage;
 namespace keywordsearch {
 class KeywordSearchPage;
 }
+namespace personal {
+class Keeper;
+}
 
 namespace sheet {
 class RemedySheet;
@@ -40,6 +43,10 @@ struct ProgramValues
     QString startFolder; // ends with the path separator
     QString versionText;
     QString webPageAddress;
+    // Where what the reader keeps lives; empty: the user's application-data folder.
+    QString keptFolder;
+    // A copy started while another may run reads what the reader keeps, never writes it.
+    bool keptReadOnly = false;
 };
 
 // FrmHomeo, the main window: five pages behind a row of selectors, and the
@@ -77,8 +84,33 @@ public:
     void openSearch(const QString& words = {});
     // Remedy i on the page "Remèdes", chosen as a click in its list does.
     void showInRemedies(int i);
+    // What the reader keeps: history, favourites, notes, text size.
+    personal::Keeper& keeper() const { return *m_keeper; }
+    // Where a showing took place that is no page's: the search window.
+    static constexpr int SearchWindowPlace = PageCount;
+    // Shows `remedy` on page k as a choice in its list does, warnings and all.
+    void showRemedyOn(int k, const QString& remedy);
+    // The sheets' text size, in percent of the designed one.
+    int textSize() const;
+
+public slots:
+    // A remedy shown somewhere (page k, or SearchWindowPlace) goes into the
+    // history. The pages' sheets call it on their own; the search window
+    // calls it for its showings.
+    void recordShowing(int place, const QString& remedy);
+
+signals:
+    // The reader changed the text size; windows with texts of their own follow.
+    void textSizeChanged(int percent);
+    // Back or forward came to a showing of the search window.
+    void searchWindowShowingRequested(const QString& remedy);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The reader's menus and what the sheets add for them.
+    void addKeepingMenus();
     void buildSelectors();
     // The menu bar: a strip above the pages; everything else moves down with them.
     void buildMenuBar();
@@ -115,6 +147,8 @@ private:
     QWidget* m_indexButton = nullptr; // CmdIndex
     QWidget* m_quitButton = nullptr;  // CmdQuitter
     QTimer* m_startupTimer = nullptr; // TimDeb
+    personal::Keeper* m_keeper = nullptr;
+    bool m_started = false; // the start-up step has shown the window
 };
 
 } // namespace mainwin

@@ -70,7 +70,7 @@ void PaperActions::print() const
     dialog.setWindowTitle(QStringLiteral("Imprimer la fiche"));
     if (runDialog(dialog) != QDialog::Accepted)
         return;
-    const std::unique_ptr<QTextDocument> document = paperSheet(table, remedy);
+    const std::unique_ptr<QTextDocument> document = paperSheet(table, remedy, note);
     if (!printSheet(*document, printer, {version, QDate::currentDate()}))
         tellFailure(QStringLiteral("La fiche n'a pas pu être imprimée."), nullptr, window);
 }
@@ -83,7 +83,7 @@ void PaperActions::preview() const
     dialog.setObjectName(QStringLiteral("ApercuFiche"));
     dialog.setWindowTitle(QStringLiteral("Aperçu avant impression"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [this](QPrinter* p) {
-        const std::unique_ptr<QTextDocument> document = paperSheet(table, remedy);
+        const std::unique_ptr<QTextDocument> document = paperSheet(table, remedy, note);
         printSheet(*document, *p, {version, QDate::currentDate()});
     });
     runDialog(dialog);
@@ -104,7 +104,7 @@ void PaperActions::saveAsPdf() const
     if (runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
-    const std::unique_ptr<QTextDocument> document = paperSheet(table, remedy);
+    const std::unique_ptr<QTextDocument> document = paperSheet(table, remedy, note);
     const QString why =
         writePdf(*document, path, table.latinName[remedy], {version, QDate::currentDate()});
     if (!why.isEmpty())
@@ -116,7 +116,7 @@ void PaperActions::saveAsPdf() const
 void PaperActions::copy() const
 {
     QGuiApplication::clipboard()->setMimeData(
-        sheetMimeData(table, remedy, {version, QDate::currentDate()}).release());
+        sheetMimeData(table, remedy, {version, QDate::currentDate()}, note).release());
 }
 
 QString proposedPdfPath(const QString& latinName, const QString& folder)

@@ -25,6 +25,7 @@ struct PaperActions
     int remedy;
     QString version;
     QWidget* window;
+    QString note = {}; // the reader's note, when they ask for it on paper
 
     void print() const;
     void preview() const;

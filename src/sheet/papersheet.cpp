@@ -140,6 +140,20 @@ void writeIndications(Writer& w, const QString& indications)
     }
 }
 
+// The reader's note, set apart from the sheet's own text under its heading.
+void writeNote(Writer& w, const QString& note)
+{
+    w.block(blockFormat(14, 4));
+    w.text(QStringLiteral("Ma note personnelle :"),
+           charFormat(ui::Face::Tahoma, CaptionPoints, DarkGrey, true));
+    QTextCharFormat text = charFormat(ui::Face::Tahoma, BodyPoints, Black);
+    text.setFontItalic(true);
+    for (const QString& line : note.split(u'\n')) {
+        w.block(blockFormat(0, 2));
+        w.text(line, text);
+    }
+}
+
 } // namespace
 
 const QString Footer::Disclaimer =
@@ -152,7 +166,8 @@ QString Footer::signature() const
         .arg(version, QLocale(QLocale::French, QLocale::France).toString(date, u"d MMMM yyyy"));
 }
 
-std::unique_ptr<QTextDocument> paperSheet(const refdata::RemedyTable& table, int i)
+std::unique_ptr<QTextDocument> paperSheet(const refdata::RemedyTable& table, int i,
+                                          const QString& note)
 {
     auto document = std::make_unique<QTextDocument>();
     if (i < 0 || i >= table.count)
@@ -204,6 +219,8 @@ std::unique_ptr<QTextDocument> paperSheet(const refdata::RemedyTable& table, int
     }
 
     writeIndications(w, table.indications[i]);
+    if (!note.trimmed().isEmpty())
+        writeNote(w, note);
     return document;
 }
 
@@ -281,9 +298,9 @@ QString writePdf(QTextDocument& document, const QString& path, const QString& ti
 }
 
 std::unique_ptr<QMimeData> sheetMimeData(const refdata::RemedyTable& table, int i,
-                                         const Footer& footer)
+                                         const Footer& footer, const QString& note)
 {
-    const std::unique_ptr<QTextDocument> document = paperSheet(table, i);
+    const std::unique_ptr<QTextDocument> document = paperSheet(table, i, note);
     QTextCursor c(document.get());
     c.movePosition(QTextCursor::End);
     const QTextCharFormat small = charFormat(ui::Face::Verdana, FooterPoints, DarkGrey);

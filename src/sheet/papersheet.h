@@ -30,8 +30,10 @@ struct Footer
 // composition, specialties; rating, first dilution and list; for a listed
 // stock its warnings in a framed box; then the indications with their
 // headings emphasised, as on screen. The footer is not part of it: each page
-// draws its own (see printSheet()).
-std::unique_ptr<QTextDocument> paperSheet(const refdata::RemedyTable& table, int i);
+// draws its own (see printSheet()). The reader's own note on the remedy,
+// when they ask for it, comes last, under its own heading.
+std::unique_ptr<QTextDocument> paperSheet(const refdata::RemedyTable& table, int i,
+                                          const QString& note = {});
 
 // A4 upright with margins of 2 cm.
 QPageLayout paperLayout();
@@ -48,8 +50,8 @@ QString writePdf(QTextDocument& document, const QString& path, const QString& ti
                  const Footer& footer);
 
 // The sheet for the clipboard, formatted (HTML) and plain, the footer's words
-// after the indications.
+// after the indications (and the note).
 std::unique_ptr<QMimeData> sheetMimeData(const refdata::RemedyTable& table, int i,
-                                         const Footer& footer);
+                                         const Footer& footer, const QString& note = {});
 
 } // namespace sheet

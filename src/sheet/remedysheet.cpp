@@ -9,10 +9,13 @@
 
 #include "ui/focusholder.h"
 #include "ui/fonts.h"
+#include "ui/label.h"
 #include "ui/listbox.h"
+#include "ui/palette.h"
 #include "ui/richtextbox.h"
 #include "ui/twips.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QFrame>
@@ -45,6 +48,7 @@ RemedySheet::RemedySheet(int page, const PageContext& context, QWidget* parent)
     m_fields->addWarningLabel();
     addTimer();
     addActions();
+    addNoteMark();
 }
 
 RemedySheet::~RemedySheet() = default;
@@ -59,6 +63,26 @@ void RemedySheet::addBody()
     m_body->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_body, &QWidget::customContextMenuRequested, this, &RemedySheet::onBodyMenu);
     m_terms = new BodyTerms(m_body, m_context.terms);
+}
+
+void RemedySheet::addNoteMark()
+{
+    // The mark of the reader's note, in the body's lower right corner, left of
+    // its scroll bar; the body's text keeps clear of it while it shows.
+    m_noteMark = new ui::Label(this, pageName("LblNote", m_page));
+    m_noteMark->setGeometry(SheetFields::place(QRect(12180, 8760, 1215, 300)));
+    m_noteMark->setFont(ui::designFont(ui::Face::Tahoma, 9, true));
+    m_noteMark->setCaption(QStringLiteral("✎ Ma note"));
+    m_noteMark->setAlignment(Qt::AlignCenter);
+    m_noteMark->setWordWrap(false);
+    m_noteMark->setTextColour(ui::colour::DarkRed);
+    m_noteMark->setBackgroundColour(QColor(0xFF, 0xFF, 0xC0));
+    m_noteMark->setBordered(true);
+    m_noteMark->setCursor(Qt::PointingHandCursor);
+    m_noteMark->setKeyboardClickable(QAccessible::Button);
+    m_noteMark->setAccessibleName(QStringLiteral("Ma note"));
+    m_noteMark->hide();
+    connect(m_noteMark, &ui::Label::clicked, this, &RemedySheet::noteClicked);
 }
 
 void RemedySheet::addTimer()
@@ -86,6 +110,34 @@ void RemedySheet::setShown(int i)
 {
     m_shown = i;
     m_menu->setEnabled(i >= 0);
+    if (i >= 0)
+        emit remedyShown(i);
+    else
+        setNote(QString());
+}
+
+void RemedySheet::setTextSize(int percent)
+{
+    m_body->setFont(ui::designFont(ui::Face::Tahoma, 14.25 * percent / 100.0));
+}
+
+void RemedySheet::setNote(const QString& text)
+{
+    const bool has = !text.isEmpty() && m_shown >= 0;
+    m_noteMark->setVisible(has);
+    m_noteMark->raise();
+    m_body->keepClearAtBottom(has ? m_noteMark->height() : 0);
+    m_noteMark->setToolTip(
+        has ? QStringLiteral("<table width=\"420\"><tr><td><b>Ma note</b> "
+                             "(cliquer pour la modifier)<br>%1</td></tr></table>")
+                  .arg(text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")))
+            : QString());
+    m_noteMark->setAccessibleDescription(text);
+}
+
+QString RemedySheet::noteForPaper() const
+{
+    return m_noteForPaper && m_shown >= 0 ? m_noteForPaper(m_shown) : QString();
 }
 
 void RemedySheet::present(const refdata::RemedyTable& table, int i, const QString& name,
@@ -262,7 +314,7 @@ void RemedySheet::addMenuAction(QAction* action)
 
 PaperActions RemedySheet::paper() const
 {
-    return {*m_context.table, m_shown, m_context.version, window()};
+    return {*m_context.table, m_shown, m_context.version, window(), noteForPaper()};
 }
 
 void RemedySheet::print()

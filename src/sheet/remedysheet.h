@@ -108,6 +108,17 @@ public:
     // body's viewport), as its tooltip shows it, or an empty string.
     QString definitionAt(const QPoint& point) const;
 
+    // The text size of the body, in percent of the designed one; the controls
+    // keep their size and place, and the body wraps and scrolls.
+    void setTextSize(int percent);
+    // The reader's note on the remedy shown, or empty: a mark on the sheet
+    // says there is one and shows it when the pointer rests on it.
+    void setNote(const QString& text);
+    // What the paper, the PDF and the copy add of the reader's note on remedy
+    // i (empty: nothing); the window decides.
+    using NoteForPaper = std::function<QString(int i)>;
+    void setNoteForPaper(NoteForPaper note) { m_noteForPaper = std::move(note); }
+
     // What the sheet gives out, as its context menu and shortcuts do.
     void print();
     void preview();
@@ -133,6 +144,10 @@ signals:
     void deferredStep();
     // The context menu asked for the glossary's page of a term.
     void definitionRequested(const QString& term);
+    // Remedy i came onto the sheet (any showing, the window's first included).
+    void remedyShown(int i);
+    // The note's mark was clicked.
+    void noteClicked();
     // The context menu is about to open, with every action the sheet puts in
     // it; `term` is the medical term under the pointer, or an empty string.
     // What is connected here may add actions of the moment to `menu`.
@@ -146,7 +161,9 @@ private:
     void addBody();
     void addTimer();
     void addActions();
+    void addNoteMark();
     void setShown(int i);
+    QString noteForPaper() const;
     // The context menu: the body's own actions first when it is the body's,
     // then the definition of the term under the pointer, then the sheet's.
     void popUpMenu(QMenu* menu, const QPoint& globalPos, int termEntry);
@@ -165,6 +182,8 @@ private:
     QTimer* m_timer = nullptr;
     std::unique_ptr<SheetMenu> m_menu;
     QString m_menuWords; // the selection or the word the menu was opened on
+    ui::Label* m_noteMark = nullptr;
+    NoteForPaper m_noteForPaper;
 };
 
 } // namespace sheet

@@ -43,7 +43,8 @@ QString startFolderFrom(const QString& workingFolder)
 
 mainwin::ProgramValues programValues(const QString& workingFolder)
 {
-    return {startFolderFrom(workingFolder), VersionText, QStringLiteral(VITRALIS_WEB_PAGE)};
+    return {
+        startFolderFrom(workingFolder), VersionText, QStringLiteral(VITRALIS_WEB_PAGE), {}, false};
 }
 
 QString holdWorkingFolder()
@@ -131,6 +132,8 @@ int Starter::start()
         return 0;
     case SingleInstanceGuard::Outcome::NoLock:
         std::fprintf(stderr, "%s\n", m_guard.problem().toLocal8Bit().constData());
+        // Another copy may be running: this one only reads what the reader keeps.
+        m_values.keptReadOnly = true;
         break;
     case SingleInstanceGuard::Outcome::Acquired:
         break;

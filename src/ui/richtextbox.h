@@ -46,6 +46,9 @@ public:
     // Brings a stretch into view with the caret just after it and nothing
     // selected, so that its colour shows as it is.
     void showRange(int start, int length);
+    // Keeps the lowest `pixels` of the box free of text, for a mark that
+    // stands there; 0 gives the whole box back.
+    void keepClearAtBottom(int pixels) { setViewportMargins(0, 0, 0, pixels); }
 
     // Loads the rich-text document `name` from the start folder, or else from
     // the installed copy's folder (see documents::readDocument()); a document that

@@ -166,7 +166,8 @@ private slots:
     void aMissingLicenceLeavesANotice()
     {
         QTemporaryDir empty;
-        MainWindow other({empty.path() + u'/', u"1.40"_s, QString()});
+        MainWindow other(
+            {empty.path() + u'/', u"1.40"_s, QString(), empty.filePath(u"kept"_s), false});
         other.load();
         auto* licence = testsupport::named<ui::RichTextBox>(&other, u"Rtb1"_s);
         QVERIFY(licence->text().contains(u"Licencebis.rtf"));

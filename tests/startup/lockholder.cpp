@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <cstdio>
@@ -37,6 +38,7 @@ int main(int argc, char* argv[])
         return 0;
     }
     QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true); // what the reader keeps, kept apart
     ui::installFonts();
     startup::setMessageShower([](const QString&, const QString&) { say("refused"); });
     startup::Starter starter(QDir::currentPath(),

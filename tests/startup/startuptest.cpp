@@ -1,5 +1,7 @@
 #include "startuptest.h"
 
+#include "personal/keeper.h"
+
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -50,4 +52,6 @@ void startsWithoutTheLock(const QString& folder, const QString& lockPath, const 
     QCOMPARE(starter.start(), -1);
     QTRY_VERIFY(starter.mainWindow());
     QCOMPARE(shown, QStringList());
+    // Another copy may run: this one reads what the reader keeps, never writes it.
+    QVERIFY(starter.mainWindow()->keeper().store().isReadOnly());
 }

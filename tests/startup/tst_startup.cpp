@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -30,7 +31,11 @@ class TestStartup : public QObject
     QString lockPath() const { return dir.filePath(QStringLiteral("vitralis.lock")); }
 
 private slots:
-    void initTestCase() { ui::installFonts(); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true); // what the reader keeps, kept apart
+        ui::installFonts();
+    }
 
     void startFolderEndsWithOneSeparator()
     {

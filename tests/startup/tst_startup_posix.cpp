@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,7 +39,11 @@ class TestStartupPosix : public QObject
     }
 
 private slots:
-    void initTestCase() { ui::installFonts(); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true); // what the reader keeps, kept apart
+        ui::installFonts();
+    }
 
     void aFolderClosedToUsStartsAnyway()
     {

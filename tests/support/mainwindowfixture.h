@@ -20,6 +20,16 @@ public:
 
     mainwin::MainWindow* window() const { return m_window.get(); }
     QString startFolder() const { return m_folder.path() + u'/'; }
+    // Where the window keeps the reader's history, favourites and notes:
+    // `folder`, or a folder of the fixture's own. A window started again over
+    // the same folder finds them.
+    void keepIn(const QString& folder) { m_keptFolder = folder; }
+    QString keptFolder() const
+    {
+        return m_keptFolder.isEmpty() ? m_folder.filePath(QStringLiteral("kept")) : m_keptFolder;
+    }
+    // Closes the window as the reader does, then starts a new one.
+    bool restart();
 
     template <class T = QWidget> T* control(const QString& name) const
     {
@@ -32,6 +42,7 @@ public:
 
 private:
     QTemporaryDir m_folder;
+    QString m_keptFolder;
     std::unique_ptr<mainwin::MainWindow> m_window;
 };
 

@@ -15,12 +15,14 @@
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     startup::setUpApplication();
+    QStandardPaths::setTestModeEnabled(true); // the reader's history stays theirs
     ui::installFonts();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(out);
