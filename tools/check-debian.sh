@@ -4,9 +4,12 @@
 # commands (scripts/run.sh under Xvfb until the window shows, scripts/test.sh,
 # scripts/package.sh), judges the .deb with lintian, then installs it with apt
 # in a second fresh tree and starts the program from its desktop entry, from
-# another folder than its documents'.
+# another folder than its documents'. With --windows, the Windows build takes
+# the place of the .deb: scripts/windows.sh --test (both packages, every suite
+# under wine, the setup installed, started and removed by
+# tools/check-windows-setup.sh).
 #
-#   tools/check-debian.sh [--quick] [--base-only] [--reuse] [--package-only] [--work DIR] [--ref REF] RELEASE [REPO]
+#   tools/check-debian.sh [--quick] [--base-only] [--reuse] [--package-only] [--windows] [--work DIR] [--ref REF] RELEASE [REPO]
 #
 # RELEASE is trixie (Debian 13) or bookworm (Debian 12); REPO is the repository
 # to clone (this one by default) at REF (its HEAD by default). --quick passes
@@ -14,6 +17,9 @@
 # base system is ready; --reuse keeps the build tree of the last run and only
 # checks out REF in it (an incremental build), instead of a fresh clone;
 # --package-only leaves out run.sh and test.sh and goes straight to the package. Runs as root, needs debootstrap and Debian's mirror.
+# With --windows, an archive that VITRALIS_QT_WINDOWS_ARCHIVE names is copied
+# into the tree and given to the build, which takes it when it holds that
+# release's Qt; without one, the tree builds its Qt for Windows from source.
 # The base system is kept as DIR/base-RELEASE.tar between runs (delete it to
 # start from scratch); every tree is made afresh from it. The logs, the .deb,
 # lintian's report and screenshots end up in DIR/RELEASE/, the times and
@@ -24,6 +30,7 @@ quick=""
 base_only=""
 reuse=""
 package_only=""
+windows=""
 work=/var/tmp/vitralis-check
 ref=HEAD
 mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
@@ -33,6 +40,7 @@ while [ $# -gt 0 ]; do
         --base-only) base_only=1; shift ;;
         --reuse) reuse=1; shift ;;
         --package-only) package_only=1; shift ;;
+        --windows) windows=1; shift ;;
         --work) work=$2; shift 2 ;;
         --ref) ref=$2; shift 2 ;;
         -*) echo "unknown option $1" >&2; exit 2 ;;
@@ -138,6 +146,37 @@ SCRIPT
         log "test.sh: FAILED after $((SECONDS - t0)) s, see $out/test.log"
         exit 1
     fi
+fi
+
+# 2w. Or the Windows build: both packages, the suites under wine, the setup.
+if [ -n "$windows" ]; then
+    qt_env=""
+    archive=${VITRALIS_QT_WINDOWS_ARCHIVE:-}
+    if [ -n "$archive" ] && [ -f "$archive" ]; then
+        cp "$archive" "$build/root/"
+        qt_env="VITRALIS_QT_WINDOWS_ARCHIVE=/root/$(basename "$archive")"
+        log "Qt for Windows: the archive $archive, when it holds this release's Qt"
+    else
+        log "Qt for Windows: built from Debian's source in the tree"
+    fi
+    t0=$SECONDS
+    log "scripts/windows.sh --test"
+    if in_tree "$build" "cd /root/vitralis && $qt_env scripts/windows.sh --test" >"$out/windows.log" 2>&1; then
+        status=passed
+    else
+        status=FAILED
+    fi
+    grep -E '^build-qt-windows: |^Qt for Windows: |tests passed|tests failed|^check-windows-setup: (installed|passed|FAILED)' \
+        "$out/windows.log" | sed 's/^/  /' | tee -a "$out/summary.txt"
+    for f in "$build"/root/vitralis/build-windows/vitralis-*-win64.zip "$build"/root/vitralis/build-windows/vitralis-*-setup.exe; do
+        [ -f "$f" ] || continue
+        cp "$f" "$out/"
+        log "package: $(basename "$f"), $(stat -c %s "$f") bytes"
+    done
+    log "windows.sh --test: $status in $((SECONDS - t0)) s, see $out/windows.log"
+    [ "$status" = passed ] || { log "RESULT $release (Windows): FAILED"; exit 1; }
+    log "RESULT $release (Windows): OK"
+    exit 0
 fi
 
 # 2. The package, judged by lintian.
