@@ -312,6 +312,7 @@ void MainWindow::showRemedyOn(int k, const QString& remedy)
 {
     if (k == SearchWindowPlace) {
         emit searchWindowShowingRequested(remedy);
+        openSearch(remedy);
         return;
     }
     if (k < 0 || k >= PageCount - 1 || m_table->indexOf(remedy) < 0)
@@ -402,10 +403,25 @@ void MainWindow::offerSearch(RemedySheet* sheet)
 void MainWindow::openSearch(const QString& words)
 {
     auto* window = search::SearchWindow::showWindow(m_context, this, words);
+    keepSearchShowings(window);
     connect(window, &search::SearchWindow::showInRemedies, this, &MainWindow::showInRemedies,
             Qt::UniqueConnection);
     connect(window, &search::SearchWindow::definitionRequested, this,
             &MainWindow::onDefinitionRequested, Qt::UniqueConnection);
+}
+
+void MainWindow::keepSearchShowings(QWidget* window)
+{
+    auto* sheet = window->findChild<RemedySheet*>();
+    if (!sheet || sheet == m_searchSheet)
+        return;
+    // The search window's showings go into the history like the pages' own,
+    // and its sheet follows the reader's text size.
+    m_searchSheet = sheet;
+    connect(sheet, &RemedySheet::remedyShown, this,
+            [this](int i) { recordShowing(SearchWindowPlace, m_table->latinName[i]); });
+    sheet->setTextSize(textSize());
+    connect(m_keeper, &personal::Keeper::textSizeChanged, sheet, &RemedySheet::setTextSize);
 }
 
 void MainWindow::showInRemedies(int i)

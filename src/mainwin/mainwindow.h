@@ -116,6 +116,8 @@ private:
     void buildMenuBar();
     // "Rechercher dans les fiches…" in a sheet's context menu.
     void offerSearch(sheet::RemedySheet* sheet);
+    // The search window's sheet joins the history and the text size.
+    void keepSearchShowings(QWidget* window);
     void orderTabs();
     void onIndexClicked();
     void onSiteClicked();
@@ -148,7 +150,8 @@ private:
     QWidget* m_quitButton = nullptr;  // CmdQuitter
     QTimer* m_startupTimer = nullptr; // TimDeb
     personal::Keeper* m_keeper = nullptr;
-    bool m_started = false; // the start-up step has shown the window
+    sheet::RemedySheet* m_searchSheet = nullptr; // the search window's, once wired
+    bool m_started = false;                      // the start-up step has shown the window
 };
 
 } // namespace mainwin

@@ -2,6 +2,7 @@
 // program starts: a search as the person types, the repertory grid and its
 // paper, suggestions, and the sheet with its warnings as on the pages.
 #include "mainwindowfixture.h"
+#include "personal/keeper.h"
 #include "search/searchwindow.h"
 #include "sheet/warningwindow.h"
 #include "ui/twips.h"
@@ -235,6 +236,21 @@ private slots:
         menu->close();
         QTRY_COMPARE(field->text(), u"Toux sèche"_s);
         QVERIFY(win->isVisible() && list->count() > 0);
+    }
+
+    void itsShowingsAreKeptAndFollowTheTextSize()
+    {
+        personal::Keeper& keeper = app.window()->keeper();
+        field->clear();
+        QTest::keyClicks(field, u"vers onze heures du matin"_s);
+        QTRY_VERIFY(rowOf(u"SULFUR"_s) >= 0);
+        clickResult(u"SULFUR"_s);
+        QTRY_COMPARE(keeper.store().recent().value(0), u"SULFUR"_s);
+        const qreal designed = sheet.body->font().pointSizeF();
+        keeper.largerText();
+        QTRY_VERIFY(sheet.body->font().pointSizeF() > designed);
+        keeper.normalText();
+        QTRY_COMPARE(sheet.body->font().pointSizeF(), designed);
     }
 
     void enterShowsTheResultInRemediesAndEscapeCloses()
