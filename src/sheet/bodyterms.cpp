@@ -12,9 +12,9 @@
 namespace sheet {
 
 BodyTerms::BodyTerms(ui::RichTextBox* body, const glossary::TermLookup* terms)
-    : QObject(body), m_body(body), m_terms(terms)
+    : QObject(body), m_body(body), m_viewport(body->viewport()), m_terms(terms)
 {
-    body->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
 }
 
 BodyTerms::Under BodyTerms::at(const QPoint& point) const
@@ -59,7 +59,9 @@ QString BodyTerms::definitionAt(const QPoint& point) const
 
 bool BodyTerms::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_body->viewport() || event->type() != QEvent::ToolTip)
+    // The viewport still sends events while the body is being destroyed: the
+    // body is asked nothing until a tooltip is due.
+    if (event->type() != QEvent::ToolTip || watched != m_viewport)
         return QObject::eventFilter(watched, event);
     auto* help = static_cast<QHelpEvent*>(event);
     const Under t = at(help->pos());

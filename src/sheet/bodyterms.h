@@ -5,6 +5,7 @@
 #include <QString>
 
 class QFontMetrics;
+class QWidget;
 
 namespace glossary {
 class TermLookup;
@@ -38,6 +39,7 @@ protected:
 
 private:
     ui::RichTextBox* m_body;
+    QWidget* m_viewport;
     const glossary::TermLookup* m_terms;
 };
 
