@@ -2,6 +2,7 @@
 
 #include "documents/documents.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -83,7 +84,13 @@ SingleInstanceGuard::Outcome SingleInstanceGuard::acquire()
         QString host;
         QString application;
         const bool readable = m_lock->getLockInfo(&pid, &host, &application);
-        if (readable && (host.isEmpty() || host == thisMachine()))
+        const bool here = readable && (host.isEmpty() || host == thisMachine());
+        // Unless it names this very process: a copy that died without taking
+        // its lock away, whose number the system has given again to this one
+        // (wine numbers its processes afresh at each start).
+        if (here && pid == QCoreApplication::applicationPid() && m_lock->removeStaleLockFile())
+            continue;
+        if (here)
             return Outcome::AnotherCopyRuns;
         // Empty, damaged, written on another machine, or a folder: no copy's
         // here, and it goes. But a copy starting at this very moment has made

@@ -51,10 +51,11 @@ public:
     // such folder can be had.
     static QString defaultLockPath();
 
-private:
-    Outcome giveUp(const QString& why);
     // This machine's name as a lock written here gives it (one file per system).
     static QString thisMachine();
+
+private:
+    Outcome giveUp(const QString& why);
 
     std::unique_ptr<QLockFile> m_lock;
     QString m_problem;

@@ -79,6 +79,11 @@ private slots:
         QTest::newRow("empty") << QByteArray("");
         QTest::newRow("damaged") << QByteArray("\x01\xff garbage");
         QTest::newRow("another machine's") << QByteArray("1\nvitralis\nanother-machine-42\n");
+        // A dead copy's, whose process number is this process's now.
+        QTest::newRow("naming this process")
+            << (QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                QCoreApplication::applicationName().toUtf8() + '\n' +
+                SingleInstanceGuard::thisMachine().toUtf8() + '\n');
         QTest::newRow("an empty folder") << QByteArray("/");
     }
 
