@@ -15,6 +15,7 @@
 #include "ui/label.h"
 #include "ui/listbox.h"
 #include "ui/palette.h"
+#include "ui/platformstyle.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -74,9 +75,11 @@ QPushButton* windowButton(QWidget* parent, const QString& name, const QString& c
 MainWindow::MainWindow(const ProgramValues& values, QWidget* parent)
     : QWidget(parent), m_values(values), m_table(std::make_unique<refdata::RemedyTable>())
 {
-    // The design's faces, before any control takes its font. The program builds
-    // this window while its start-up stage waits, and this waits with it.
+    // The design's faces, before any control takes its font, and the style's
+    // lazy parts, before any window shows. The program builds this window while
+    // its start-up stage waits, and this waits with it.
     ui::installFonts();
+    ui::prepareStyle();
     setObjectName(QStringLiteral("FrmHomeo"));
     setWindowTitle(QStringLiteral("Vitralis"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
