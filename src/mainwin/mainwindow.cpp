@@ -76,8 +76,8 @@ MainWindow::MainWindow(const ProgramValues& values, QWidget* parent)
     : QWidget(parent), m_values(values), m_table(std::make_unique<refdata::RemedyTable>())
 {
     // The design's faces, before any control takes its font, and the style's
-    // lazy parts, before any window shows. The program builds this window while
-    // its start-up stage waits, and this waits with it.
+    // corrections, before any window shows. The program builds this window
+    // while its start-up stage waits, and this waits with it.
     ui::installFonts();
     ui::prepareStyle();
     setObjectName(QStringLiteral("FrmHomeo"));
